@@ -240,8 +240,10 @@ void Sounding::rebuildQCSeries(double cutTime, int32_t rhChoice, bool discardBad
 
     if (family0 && discardBadRecords) {
         std::vector<double> bad;
+        // Every flagged record goes, the last one included: a record received
+        // with a checksum error is never good data.
         if (const DataSeries* status = series("RawStatus")) {
-            for (int32_t i = 0; i + 1 < status->size(); ++i)
+            for (int32_t i = 0; i < status->size(); ++i)
                 if (status->value(i) != 0.0 && !std::isnan(status->time(i))) bad.push_back(status->time(i));
         }
         if (!bad.empty()) {

@@ -13,9 +13,8 @@ namespace {
 using test::MemorySource;
 
 // A short drop from the airborne system: launch observation, five records of
-// which 0.5 and 1.0 arrived with a checksum error, the record at 2.0 is
-// flagged too but is the last status point, and a trailing position-only
-// record at 2.5.
+// which 0.5, 1.0 and 2.0 arrived with a checksum error (the last flagged one
+// included), and a trailing position-only record at 2.5.
 MemorySource dropSource() {
     MemorySource src;
     RawData& d = src.data;
@@ -204,13 +203,13 @@ TEST(Sounding, BadRecordsDiscardedOnlyWhenAsked) {
     EXPECT_EQ(s.series("QCPres")->size(), 6);
 
     s.rebuildQCSeries(0, true);
-    // 0.5 and 1.0 go; 2.0 is flagged but is the last status point.
-    EXPECT_EQ(times(s, "QCPres"), (std::vector<double>{-1, 0, 1.5, 2}));
+    // 0.5, 1.0 and 2.0 go, the last flagged record too.
+    EXPECT_EQ(times(s, "QCPres"), (std::vector<double>{-1, 0, 1.5}));
     EXPECT_EQ(times(s, "QCTdry"), (std::vector<double>{-1, 0, 1.5}));
     EXPECT_EQ(times(s, "QCRH"), (std::vector<double>{-1, 0, 1.5}));
-    EXPECT_EQ(times(s, "QCWspd"), (std::vector<double>{-1, 0, 2}));
-    EXPECT_EQ(times(s, "QCU"), (std::vector<double>{-1, 0, 2}));
-    EXPECT_EQ(times(s, "RawLat"), (std::vector<double>{-1, 0, 2}));
+    EXPECT_EQ(times(s, "QCWspd"), (std::vector<double>{-1, 0}));
+    EXPECT_EQ(times(s, "QCU"), (std::vector<double>{-1, 0}));
+    EXPECT_EQ(times(s, "RawLat"), (std::vector<double>{-1, 0}));
     EXPECT_EQ(times(s, "QCTime"), (std::vector<double>{-1, 0, 0.5, 1, 1.5, 2}));
     EXPECT_EQ(times(s, "RawPres"), (std::vector<double>{-1, 0, 0.5, 1, 1.5, 2}));
 
