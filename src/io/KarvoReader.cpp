@@ -1,0 +1,85 @@
+#include "io/KarvoReader.h"
+
+#include "io/TextFields.h"
+
+namespace velta {
+
+namespace {
+
+bool isVersionRecord(std::string_view line) {
+    char kind, letter;
+    return LineRecordReader::recordKeys(line, kind, letter) && kind == 'T' && letter == 'F';
+}
+
+}  // namespace
+
+KarvoReader::KarvoReader(LineReader& lines, std::string_view firstLine) {
+    valid_ = true;
+    raw_.ascending = false;
+
+    const std::size_t start = lines.position();
+    std::string_view line;
+    while (lines.next(line))
+        if (isVersionRecord(line)) formatVersion_ = text::toNumber(text::field(line, 4));
+
+    lines.seek(start);
+    bool complete = readLine(firstLine);
+    while (complete && lines.next(line)) complete = readLine(line);
+    if (complete) finishRecords();
+    finishReading();
+}
+
+bool KarvoReader::readLine(std::string_view line) {
+    char kind, letter;
+    if (!recordKeys(line, kind, letter)) return true;
+    const bool gps = formatVersion_ >= 1.6;
+    if (kind == 'D') {
+        if (letter == 'S') return readDataRecord(line, gps ? GpsAltitude::Field20 : GpsAltitude::None);
+        if (letter == 'A') readLaunchObservation(line, gps ? LaunchAltitude::Field20 : LaunchAltitude::Field14);
+        return true;
+    }
+    if (kind != 'T') return true;
+    switch (letter) {
+        case 'L': readLaunchRecord(line); break;
+        case 'T': raw_.ptuwindtimediff = text::toNumberOr(text::field(line, 3), 0.0); break;
+        case 'F': formatVersion_ = text::toNumber(text::field(line, 4)); break;
+        case 'C': readComment(line); break;
+        default: break;
+    }
+    return true;
+}
+
+void KarvoReader::readComment(std::string_view line) {
+    const std::string_view l = label(line);
+    if (l == " COM Project Name/Flight ID" || l == " COM Project Name/Mission I") {
+        const auto rest = commentRest(line, 5);
+        raw_.projectid = std::string(rest);
+        appendDescription(rest);
+    } else if (l == " COM Aircraft Type/ID:     ") {
+        const auto rest = commentRest(line, 4);
+        raw_.platformtype = std::string(rest);
+        appendDescription(rest);
+    } else if (l == " COM Operator Comments:    ") {
+        raw_.comments = std::string(commentRest(line, 4));
+    } else if (l == " COM Sonde Dynamic Errors  ") {
+        pressureCorrection_ = text::toNumberOr(text::field(line, 7), 0.0);
+    } else if (l == " COM Data Type/Data Channel") {
+        raw_.datatype = std::string(commentRest(line, 5));
+    } else if (l == " COM Operator Name:        ") {
+        raw_.operatorName = std::string(commentRest(line, 4));
+    } else if (l == " COM Pre-launch Obs Data Sy") {
+        readLaunchObsSource(commentRest(line, 6));
+    } else if (l == " COM Standard Comments:    ") {
+        appendComment(commentRest(line, 4));
+    } else if (l == " COM Operator Name/Comments") {
+        readOperatorAndComments(commentRest(line, 4));
+    } else if (l == " COM Sonde Type/ID/Ver/Batt") {
+        text::splitCommas(commentRest(line, 5), pieces_);
+        if (!pieces_.empty()) raw_.sondemodel = std::string(pieces_[0]);
+    } else if (l == " COM Sonde ID/ID$/Built/Fir") {
+        text::splitCommas(commentRest(line, 4), pieces_);
+        if (pieces_.size() >= 5) raw_.sondemodel = std::string(pieces_[4]);
+    }
+}
+
+}  // namespace velta

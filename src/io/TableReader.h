@@ -1,0 +1,36 @@
+// Base of the readers of the TURVA and FENRO table formats: fifteen header
+// lines taken by position, a launch row (line 16), then one data row per line
+// with blank-separated numeric columns. Rows with a negative time are skipped.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "io/LineReader.h"
+#include "io/SoundingReader.h"
+
+namespace velta {
+
+class TableReader : public SoundingReader {
+public:
+    static constexpr int HeaderLines = 15;
+    static constexpr int MaxColumns = 15;
+    // Column values by 1-based column number; a missing column reads as 0.
+    using Row = std::array<double, MaxColumns + 1>;
+
+protected:
+    // Reads every line, the first passed in; called by the derived constructor.
+    void readAll(LineReader& lines, std::string_view firstLine);
+
+    virtual void readHeader(int lineNumber, std::string_view line) = 0;
+    virtual void readLaunchRow(const Row& row) = 0;
+    virtual void readDataRow(const Row& row) = 0;
+
+    // "... (y,m,d,h,m,s): 2005, 08, 27, 18:34:01": date and time after four fields.
+    void readLaunchDateTime(std::string_view line);
+
+private:
+    void readLine(int lineNumber, std::string_view line);
+};
+
+}  // namespace velta
