@@ -92,13 +92,14 @@ SplineBasis::SplineBasis(const double* x, std::size_t n, double wavelength, int 
     for (double v : x_) {
         double w[4];
         const int first = foldedWeights(v, w);
-        double block[4][4];
-        for (int r = 0; r < 4; ++r) {
-            for (int c = 0; c < 4; ++c) {
-                block[r][c] = w[r] * w[c];
+        for (int c = 0; c < 4 && first + c < unknownCount; ++c) {
+            // Column first + c of the upper band; row first + r sits at offset bandWidth_ - (c - r).
+            double* column = band_.data() + static_cast<std::size_t>(first + c) * static_cast<std::size_t>(ld) +
+                             static_cast<std::size_t>(bandWidth_ - c);
+            for (int r = 0; r <= c; ++r) {
+                column[r] += w[r] * w[c];
             }
         }
-        addBlock(first, block);
     }
 
     // Curvature term, rho * eps * integral (s'')^2, one node interval at a time. With a single
@@ -108,7 +109,17 @@ SplineBasis::SplineBasis(const double* x, std::size_t n, double wavelength, int 
         const double scaledWavelength = wavelength / (2.0 * M_PI);
         const double eps = std::pow(scaledWavelength, 4.0);
         const double weight = rho * eps / (6.0 * dx_ * dx_ * dx_);
+        double interior[4][4];
+        for (int r = 0; r < 4; ++r) {
+            for (int c = 0; c < 4; ++c) {
+                interior[r][c] = weight * CurvatureKernel[r][c];
+            }
+        }
         for (int k = 0; k < intervals_; ++k) {
+            if (spline::isInterior(k, intervals_)) {
+                addBlock(k - 1, interior);
+                continue;
+            }
             double fold[4][4];
             const int first = spline::foldMap(k, intervals_, fold);
             // block = fold^T * kernel * fold
@@ -138,6 +149,10 @@ SplineBasis::SplineBasis(const double* x, std::size_t n, double wavelength, int 
 int SplineBasis::foldedWeights(double x, double weights[4]) const {
     double u = 0.0;
     const int k = spline::locate(x, x0_, dx_, intervals_, u);
+    if (spline::isInterior(k, intervals_)) {
+        spline::values(u, weights);
+        return k - 1;
+    }
     double b[4];
     spline::values(u, b);
     double fold[4][4];

@@ -47,6 +47,10 @@ inline void derivatives(double u, double d[4]) {
     d[3] = 0.5 * u * u;
 }
 
+// True when no coefficient of interval k is fixed by an end condition: the unknowns k-1 ... k+2 carry
+// the four pieces directly.
+inline bool isInterior(int k, int intervals) { return k >= 1 && k + 2 <= intervals; }
+
 // fold[a][c] = weight of the unknown (first + c) in the full coefficient k + a on interval k.
 // Returns first.
 inline int foldMap(int k, int intervals, double fold[4][4]) {
