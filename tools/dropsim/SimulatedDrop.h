@@ -1,0 +1,22 @@
+#pragma once
+
+#include <vector>
+
+#include "DataRecord.h"
+#include "DropSettings.h"
+#include "Fall.h"
+
+namespace velta::sim {
+
+struct SimulatedDrop {
+    FallResult fall;                     // the truth
+    std::vector<DataRecord> preLaunch;   // P records
+    DataRecord launchObservation;        // A record
+    std::vector<DataRecord> records;     // S records
+};
+
+// Builds the atmosphere of the kind and seed, drops the sonde through it and
+// makes the records the data system receives.
+SimulatedDrop simulateDrop(const DropSettings& settings);
+
+}  // namespace velta::sim

@@ -1,0 +1,146 @@
+// velta-dropsim: writes a simulated dropsonde D file and the true profile beside it.
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "DFileWriter.h"
+#include "DropSettings.h"
+#include "SimulatedDrop.h"
+#include "TruthCsv.h"
+
+namespace {
+
+bool writeFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    out.close();
+    if (!out) {
+        std::cerr << "velta-dropsim: cannot write " << path << "\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace velta::sim;
+
+    CLI::App app{
+        "Simulates a dropsonde falling under its parachute through a model atmosphere and writes the\n"
+        "Karvo D file the data system would record, with the true profile as CSV beside it.\n"
+        "The same options and seed always give the same bytes."};
+
+    std::string kindText;
+    std::uint64_t seed = 1;
+    std::optional<int> rate;
+    std::optional<std::string> formatText;
+    bool splitPtu = false;
+    bool noSurface = false;
+    std::optional<double> endPressure;
+    std::optional<double> launchPressure;
+    int spikes = 0;
+    int crc = 0;
+    int missing = 0;
+    std::string noise = "on";
+    std::optional<std::string> launchTime;
+    std::optional<double> lat;
+    std::optional<double> lon;
+    std::optional<std::string> sondeId;
+    std::string output;
+    std::string truth;
+
+    const std::map<std::string, DropKind> kinds{{"hurricane", DropKind::Hurricane}, {"research", DropKind::Research}};
+    app.add_option("--kind", kindText,
+                   "hurricane: tropical cyclone drop from 700 mb to a 1008 mb, 28 C sea surface (defaults 4 Hz, "
+                   "format 1.6); research: mid-latitude drop from 150 mb through the tropopause and jet (defaults "
+                   "2 Hz, format 1.4)")
+        ->required()
+        ->check(CLI::IsMember({"hurricane", "research"}));
+    app.add_option("-o,--output", output, "D file to write")->required();
+    app.add_option("--truth", truth, "CSV file for the true profile (not written when omitted)");
+    app.add_option("--seed", seed, "seed of the atmosphere's fine structure, the noise and the faults (default 1)");
+    app.add_option("--rate", rate, "records per second")->check(CLI::IsMember({2, 4}));
+    app.add_option("--format", formatText, "D file format version; 1.6 and later add the GPS altitude column")
+        ->check(CLI::IsMember({"1.4", "1.6", "1.7"}));
+    app.add_flag("--split-ptu", splitPtu,
+                 "at 4 Hz, pressure, temperature and humidity only on every other record (missing on the others)");
+    auto* noSfc = app.add_flag("--no-surface", noSurface,
+                               "the signal is lost in mid-air, 60 mb above the surface pressure");
+    app.add_option("--end-pressure", endPressure, "the signal is lost when the sonde reaches this pressure (mb)")
+        ->excludes(noSfc)
+        ->check(CLI::Range(100.0, 1100.0));
+    app.add_option("--launch-pressure", launchPressure, "release pressure (mb); default 700 or 150 by kind")
+        ->check(CLI::Range(50.0, 1000.0));
+    app.add_option("--spikes", spikes, "number of large single-record outliers")->check(CLI::Range(0, 1000));
+    app.add_option("--crc", crc, "number of records received with a CRC error (status 1, one value garbled)")
+        ->check(CLI::Range(0, 1000));
+    app.add_option("--missing", missing,
+                   "number of short gaps (2-12 records) where pressure, temperature, humidity, the GPS or "
+                   "everything is missing")
+        ->check(CLI::Range(0, 1000));
+    app.add_option("--noise", noise, "measurement noise on or off (sensor lag stays)")
+        ->check(CLI::IsMember({"on", "off"}));
+    app.add_option("--launch-time", launchTime, "launch date and time, UTC, as YYYYMMDD_HHMMSS");
+    app.add_option("--lat", lat, "launch latitude, degrees north")->check(CLI::Range(-89.0, 89.0));
+    app.add_option("--lon", lon, "launch longitude, degrees east")->check(CLI::Range(-180.0, 180.0));
+    app.add_option("--sonde-id", sondeId, "sonde identifier (digits, no blanks)");
+
+    CLI11_PARSE(app, argc, argv);
+
+    DropSettings s = defaultSettings(kinds.at(kindText));
+    s.seed = seed;
+    if (rate) s.rate = *rate;
+    if (formatText) s.formatVersion = std::stod(*formatText);
+    if (launchPressure) s.launchPressure = *launchPressure;
+    if (lat) s.launchLat = *lat;
+    if (lon) s.launchLon = *lon;
+    if (sondeId) {
+        if (sondeId->empty() || sondeId->find_first_of(" \t") != std::string::npos) {
+            std::cerr << "velta-dropsim: --sonde-id must be one word\n";
+            return 2;
+        }
+        s.sondeId = *sondeId;
+    }
+    if (launchTime) {
+        const auto t = parseCompactTime(*launchTime);
+        if (!t) {
+            std::cerr << "velta-dropsim: --launch-time must be YYYYMMDD_HHMMSS\n";
+            return 2;
+        }
+        s.launchTime = *t;
+    }
+    const double surfacePressure = profileFor(s.kind).surfacePressure;
+    if (s.launchPressure >= surfacePressure - 20.0) {
+        std::cerr << "velta-dropsim: the launch pressure must be at least 20 mb below the surface ("
+                  << surfacePressure << " mb)\n";
+        return 2;
+    }
+    if (noSurface) s.endPressure = surfacePressure - 60.0;
+    if (endPressure) s.endPressure = *endPressure;
+    if (s.endPressure > 0.0 && s.endPressure <= s.launchPressure + 5.0) {
+        std::cerr << "velta-dropsim: the end pressure must be well below the launch (higher pressure)\n";
+        return 2;
+    }
+    if (splitPtu && s.rate != 4) {
+        std::cerr << "velta-dropsim: --split-ptu needs --rate 4\n";
+        return 2;
+    }
+    s.instrument.splitPtu = splitPtu;
+    s.instrument.noise = noise == "on";
+    s.instrument.spikes = spikes;
+    s.instrument.crcErrors = crc;
+    s.instrument.missingGaps = missing;
+
+    const SimulatedDrop drop = simulateDrop(s);
+    if (!writeFile(output, formatDFile(s, drop))) return 1;
+    if (!truth.empty() && !writeFile(truth, formatTruthCsv(s, drop))) return 1;
+    std::printf("%s: %s drop, %zu records, %s\n", output.c_str(), kindName(s.kind), drop.records.size(),
+                drop.fall.reachedSurface ? "reaches the surface" : "ends in mid-air");
+    return 0;
+}
