@@ -1,0 +1,199 @@
+#include "io/KarvoReader.h"
+
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ReadText.h"
+
+namespace velta {
+namespace {
+
+using test::fixture;
+using test::readText;
+using ::testing::DoubleNear;
+using ::testing::ElementsAre;
+using ::testing::Each;
+
+const std::string First = "KARVO-T01 Karvo airborne data system raw sounding file\r\n";
+
+std::string launch(const std::string& date = "050827", const std::string& time = "183401.75") {
+    return "KARVO-T01 LAU 123456789 " + date + " " + time + "\r\n";
+}
+
+std::string data(const std::string& date = "050827", const std::string& time = "183402.25",
+                 const std::string& pressure = "1010.00") {
+    return "KARVO-D01 S00 123456789 " + date + " " + time + " " + pressure +
+           " 27.50 85.00 95.00 6.50 -10.50 -80.499000 17.251000 7490.00 8 86.00 87.00 0.00 0.00 7495.00\r\n";
+}
+
+TEST(KarvoReader, ReadsEveryRecordOfAVersion16File) {
+    const SoundingFile file = readText(fixture("karvo_v16.txt"));
+    ASSERT_TRUE(file.valid()) << file.errorText();
+    EXPECT_EQ(file.errorText(), "");
+    EXPECT_EQ(file.fileKind(), FileKind::Karvo);
+    EXPECT_EQ(file.systemFamily(), 0);
+    const auto* karvo = dynamic_cast<const KarvoReader*>(file.reader());
+    ASSERT_NE(karvo, nullptr);
+    EXPECT_DOUBLE_EQ(karvo->formatVersion(), 1.6);
+    EXPECT_DOUBLE_EQ(karvo->pressureCorrection(), 0.2);
+
+    const RawData& raw = file.raw();
+    const RawRecords& r = raw.records;
+    ASSERT_EQ(r.count(), 3);
+    // Tenths only: 183402.25 - 183401.75 is 0.5 s (2 tenths after 7 tenths).
+    EXPECT_THAT(r.time, ElementsAre(DoubleNear(0.5, 1e-9), DoubleNear(1.3, 1e-9), DoubleNear(1.8, 1e-9)));
+    // Corrected by the dynamic error 0.2 and 0.4 hPa; the 9999 sentinel stays missing.
+    EXPECT_THAT(r.pressure, ElementsAre(DoubleNear(1010.6, 1e-9), -999.0, DoubleNear(1005.6, 1e-9)));
+    EXPECT_THAT(r.temperature, ElementsAre(27.5, -999.0, 0.0));  // "xyz" reads as 0
+    EXPECT_THAT(r.rh1, ElementsAre(85.0, -999.0, -999.0));       // "nan" is missing
+    EXPECT_THAT(r.windDirection, ElementsAre(95.0, -999.0, 100.0));
+    EXPECT_THAT(r.windSpeed, ElementsAre(6.5, -999.0, 7.0));
+    EXPECT_THAT(r.dz, ElementsAre(-10.5, -999.0, -11.0));
+    EXPECT_THAT(r.longitude, ElementsAre(-80.499, -999.0, -80.498));
+    EXPECT_THAT(r.latitude, ElementsAre(17.251, -999.0, 17.252));
+    EXPECT_THAT(r.altitude, ElementsAre(7490.0, -999.0, 7440.0));
+    EXPECT_THAT(r.sats, ElementsAre(8.0, -999.0, 10.0));
+    EXPECT_THAT(r.rh2, ElementsAre(86.0, -999.0, 88.0));
+    EXPECT_THAT(r.rh3, ElementsAre(87.0, -999.0, 89.0));
+    EXPECT_THAT(r.gpsAltitude, ElementsAre(7495.0, -999.0, 7446.0));
+    EXPECT_THAT(r.status, ElementsAre(-999.0, 1.0, -999.0));
+
+    EXPECT_FALSE(raw.ascending);
+    EXPECT_EQ(raw.year, 2005);
+    EXPECT_EQ(raw.month, 8);
+    EXPECT_EQ(raw.day, 27);
+    EXPECT_EQ(raw.timeOfDay(), 183401);
+    EXPECT_DOUBLE_EQ(raw.pressure, 1012.5);
+    EXPECT_DOUBLE_EQ(raw.temperature, 28.3);
+    EXPECT_DOUBLE_EQ(raw.rh, 80.0);
+    EXPECT_DOUBLE_EQ(raw.direction, 90.0);
+    EXPECT_DOUBLE_EQ(raw.speed, 5.0);
+    EXPECT_DOUBLE_EQ(raw.longitude, -80.5);
+    EXPECT_DOUBLE_EQ(raw.latitude, 17.25);
+    EXPECT_DOUBLE_EQ(raw.altitude, 7510.0);  // field 20 from version 1.6 on
+    EXPECT_DOUBLE_EQ(raw.gpsaltitude, 7510.0);
+    EXPECT_DOUBLE_EQ(raw.ptuwindtimediff, 0.5);
+
+    EXPECT_EQ(raw.sondeid, "123456789");
+    EXPECT_EQ(raw.projectid, "HURR05, AF302");
+    EXPECT_EQ(raw.platformtype, "WC-130J AF305");
+    EXPECT_EQ(raw.soundingdescription, "123456789 HURR05, AF302 WC-130J AF305");
+    EXPECT_EQ(raw.operatorName, "OPS1");
+    EXPECT_EQ(raw.comments, "calm, Eye drop");  // "clear" (third element) is dropped
+    EXPECT_EQ(raw.launchobssource, "Dropsonde");
+    EXPECT_EQ(raw.launchobstime, "12:00:00");
+    EXPECT_EQ(raw.datatype, "FULL, Channel 1");
+    EXPECT_EQ(raw.sondemodel, "RD93");
+    EXPECT_EQ(raw.missionid, "");
+    EXPECT_EQ(raw.trackingtype, "08");
+    EXPECT_EQ(raw.radiationcorr, "0");
+    EXPECT_EQ(raw.equipmenttype, "8");
+    EXPECT_EQ(raw.sondetype, "96");
+    EXPECT_EQ(file.title(), "test.txt 123456789 HURR05, AF302 WC-130J AF305");
+}
+
+TEST(KarvoReader, WithoutVersionRecordReadsVersion14) {
+    const SoundingFile file = readText(test::withoutLine(fixture("karvo_v16.txt"), " FMT "));
+    ASSERT_TRUE(file.valid());
+    EXPECT_THAT(file.raw().records.gpsAltitude, Each(-999.0));
+    EXPECT_DOUBLE_EQ(file.raw().altitude, 7500.0);  // field 14
+    EXPECT_DOUBLE_EQ(file.raw().gpsaltitude, -999.0);
+}
+
+TEST(KarvoReader, VersionRecordAnywhereAppliesToEveryRecord) {
+    std::string text = test::withoutLine(fixture("karvo_v16.txt"), " FMT ");
+    text += "KARVO-T01 FMT Version: 1.6 (Karvo data system)\r\n";
+    const SoundingFile file = readText(text);
+    EXPECT_THAT(file.raw().records.gpsAltitude, ElementsAre(7495.0, -999.0, 7446.0));
+}
+
+TEST(KarvoReader, ErrorTexts) {
+    const std::string beforeLaunch = "Sounding data (S) line occurs before launch (LAU) line in file.\n";
+    const std::string noLaunch = "No launch line (LAU) found in file.\n";
+    const std::string badTime = "Launch date or time is invalid.\n";
+    const std::string noData = "No sounding data found in file.\n";
+    struct Case { const char* name; std::string text; std::string errors; };
+    const Case cases[] = {
+        {"data before launch", First + data() + launch() + data(), beforeLaunch + noData},
+        {"no launch, no data", First, noLaunch + noData},
+        {"launch without data", First + launch(), noData},
+        {"launch line too short", First + "KARVO-T01 LAU 1 050827 183401\r\n", noLaunch + noData},
+        {"minute 64", First + launch("050827", "186401.00") + data(), badTime},
+        {"month 13", First + launch("051327") + data("051327"), badTime},
+        {"hour 24, no data", First + launch("050827", "240000.00"), badTime + noData},
+        {"day 00 is not checked", First + launch("050800") + data("050800"), ""},
+    };
+    for (const auto& c : cases) {
+        const SoundingFile file = readText(c.text);
+        EXPECT_EQ(file.errorText(), c.errors) << c.name;
+        EXPECT_EQ(file.valid(), c.errors.empty()) << c.name;
+    }
+}
+
+TEST(KarvoReader, CenturyOfTwoDigitYears) {
+    struct Case { const char* date; int year; };
+    for (const Case c : {Case{"050827", 2005}, Case{"950827", 1995}, Case{"890101", 2089}, Case{"900101", 1990}}) {
+        const SoundingFile file = readText(First + launch(c.date) + data(c.date));
+        EXPECT_EQ(file.raw().year, c.year) << c.date;
+    }
+    // A drop across midnight at the turn of the century keeps counting seconds.
+    const SoundingFile file = readText(First + launch("991231", "235959.50") + data("000101", "000001.00"));
+    ASSERT_TRUE(file.valid());
+    EXPECT_NEAR(file.raw().records.time.at(0), 1.5, 1e-9);
+}
+
+TEST(KarvoReader, CommentRecords) {
+    auto comment = [](const std::string& label, const std::string& value) {
+        return "KARVO-T01" + label + value + "\r\n";
+    };
+    const std::string text =
+        First + launch() + data() +
+        comment(" COM Operator Comments:    ", "first words") +
+        comment(" COM Standard Comments:    ", "Eye drop") +
+        comment(" COM Operator Name:        ", "J. Smith") +
+        comment(" COM Project Name/Mission I", "D: MISSION7") +
+        comment(" COM Sonde Type/ID/Ver/Batt", " Voltage: RD94, 1234, 2.1, 9.0V") +
+        comment(" COM Pre-launch Obs Data Sy", "stem/Time: Manual entry") +
+        comment(" COM Operator Name: ", "ignored: the label must be exact");
+    const RawData raw = readText(text).raw();
+    EXPECT_EQ(raw.comments, "first words, Eye drop");
+    EXPECT_EQ(raw.operatorName, "J. Smith");
+    EXPECT_EQ(raw.projectid, "MISSION7");
+    EXPECT_EQ(raw.soundingdescription, "123456789 MISSION7");
+    EXPECT_EQ(raw.sondemodel, "RD94");
+    EXPECT_EQ(raw.launchobssource, "Manual entry");
+    EXPECT_EQ(raw.launchobstime, "");
+}
+
+TEST(KarvoReader, LongLinesAreReadWholeAndTheReadingGoesOn) {
+    const std::string longComment(400, 'c');
+    const std::string text = First + launch() +
+                             "KARVO-T01 COM Standard Comments:    " + longComment + "\r\n" +
+                             data("050827", "183402.25", "1010.00" + std::string(300, ' ')) + data();
+    const SoundingFile file = readText(text);
+    ASSERT_TRUE(file.valid());
+    EXPECT_EQ(file.raw().comments, longComment);
+    EXPECT_EQ(file.raw().records.count(), 2);
+    EXPECT_THAT(file.raw().records.pressure, Each(DoubleNear(1010.4, 1e-9)));
+}
+
+TEST(KarvoReader, LineEndsOfEveryKindAndNoFinalLineEnd) {
+    std::string crlf = fixture("karvo_v16.txt");
+    std::string lf, cr;
+    for (char c : crlf) {
+        if (c != '\r') lf += c;
+        if (c != '\n') cr += c;
+    }
+    for (const std::string& text : {lf, cr, lf.substr(0, lf.size() - 1)}) {
+        const SoundingFile file = readText(text);
+        ASSERT_TRUE(file.valid());
+        EXPECT_EQ(file.raw().records.count(), 3);
+        EXPECT_DOUBLE_EQ(file.raw().records.gpsAltitude.back(), 7446.0);
+    }
+}
+
+}  // namespace
+}  // namespace velta
