@@ -1,0 +1,24 @@
+// Options that exist only while a document is open and never reach the configuration file: the
+// operator's launch and surface overrides and the surface altitude of the loaded sounding.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velta {
+
+class ConfigSet;
+
+inline constexpr const char* kSfcAltitude = "SfcAltitude";
+
+// launchPresOverride ... lastDataTimeOverride, in the order the launch/surface tab shows them.
+const std::vector<std::string>& overrideOptionNames();
+
+// An edited override field: the text trimmed of white space becomes an unbound numeric option
+// with the number it starts with, added anew; an empty text removes the option (no override).
+void setOverrideFromText(ConfigSet& set, const std::string& name, const std::string& text);
+
+// Adds SfcAltitude, unbound, with the given value (replacing that of an earlier load).
+void setSurfaceAltitude(ConfigSet& set, double altitude);
+
+}  // namespace velta

@@ -1,0 +1,545 @@
+#include "config/Registry.h"
+
+#include <xercesc/dom/DOM.hpp>
+#include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/parsers/XercesDOMParser.hpp>
+#include <xercesc/sax/EntityResolver.hpp>
+#include <xercesc/sax/ErrorHandler.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
+#include <xercesc/util/SecurityManager.hpp>
+#include <xercesc/util/TransService.hpp>
+#include <xercesc/util/XMLString.hpp>
+#include <xercesc/util/XMLUni.hpp>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <mutex>
+#include <sstream>
+
+#include "config/AtomicFile.h"
+#include "config/NumberText.h"
+#include "config/OptionKind.h"
+
+namespace velta {
+
+namespace {
+
+using namespace xercesc;
+using XString = std::basic_string<XMLCh>;
+
+// Documents nested deeper than this are not configuration files; the limit keeps the recursive
+// parts of the XML library (cloning, writing) within the stack.
+constexpr int kMaxDepth = 200;
+// Entity references the parser expands at most, against "billion laughs" documents.
+constexpr XMLSize_t kEntityExpansionLimit = 1000;
+
+// XMLPlatformUtils::Initialize and Terminate count their calls but are not thread-safe.
+std::mutex& xercesMutex() {
+    static std::mutex m;
+    return m;
+}
+
+std::string toUtf8(const XMLCh* text) {
+    if (!text || !*text) return {};
+    TranscodeToStr out(text, "UTF-8");
+    return std::string(reinterpret_cast<const char*>(out.str()), out.length());
+}
+
+XString fromUtf8(const std::string& text) {
+    if (text.empty()) return {};
+    TranscodeFromStr in(reinterpret_cast<const XMLByte*>(text.data()), text.size(), "UTF-8");
+    return XString(in.str(), in.length());
+}
+
+bool named(const DOMNode* node, const XMLCh* name) {
+    return node->getNodeType() == DOMNode::ELEMENT_NODE && XMLString::equals(node->getNodeName(), name);
+}
+
+// The elements named `name` in `root` and its descendants, depth first in document order.
+std::vector<DOMElement*> elementsNamed(DOMNode* root, const XMLCh* name) {
+    std::vector<DOMElement*> found;
+    DOMNode* node = root;
+    while (node) {
+        if (named(node, name)) found.push_back(static_cast<DOMElement*>(node));
+        if (DOMNode* child = node->getFirstChild()) {
+            node = child;
+            continue;
+        }
+        while (node != root && !node->getNextSibling()) node = node->getParentNode();
+        if (node == root) break;
+        node = node->getNextSibling();
+    }
+    return found;
+}
+
+DOMElement* firstElementNamed(DOMNode* root, const XMLCh* name) {
+    std::vector<DOMElement*> all = elementsNamed(root, name);
+    return all.empty() ? nullptr : all.front();
+}
+
+int depthOf(DOMNode* root) {
+    int depth = 0;
+    int deepest = 0;
+    DOMNode* node = root;
+    while (node) {
+        if (DOMNode* child = node->getFirstChild()) {
+            node = child;
+            deepest = std::max(deepest, ++depth);
+            continue;
+        }
+        while (node != root && !node->getNextSibling()) {
+            node = node->getParentNode();
+            --depth;
+        }
+        if (node == root) break;
+        node = node->getNextSibling();
+    }
+    return deepest;
+}
+
+std::string trimmedValue(const DOMNode* node) { return trimConfigText(toUtf8(node->getNodeValue())); }
+
+std::string attribute(const DOMElement* element, const XMLCh* name) {
+    return trimConfigText(toUtf8(element->getAttribute(name)));
+}
+
+bool readWholeFile(const std::string& path, std::string& bytes) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream out;
+    out << in.rdbuf();
+    if (in.bad()) return false;
+    bytes = out.str();
+    return true;
+}
+
+// Counts the parser's errors instead of throwing.
+class CountingErrorHandler : public ErrorHandler {
+public:
+    void warning(const SAXParseException&) override {}
+    void error(const SAXParseException&) override { ++count; }
+    void fatalError(const SAXParseException&) override { ++count; }
+    void resetErrors() override { count = 0; }
+    int count = 0;
+};
+
+// The configuration file may load "velta.dtd" from its own directory and nothing else: every
+// other external entity (files, URLs) reads as empty.
+class LocalDtdResolver : public EntityResolver {
+public:
+    explicit LocalDtdResolver(std::string dtdPath) : dtdPath_(std::move(dtdPath)) {}
+
+    InputSource* resolveEntity(const XMLCh* const /*publicId*/, const XMLCh* const systemId) override {
+        static const XMLCh kDtd[] = u"velta.dtd";
+        static const XMLCh kEmpty[] = u"empty";
+        if (systemId && XMLString::equals(systemId, kDtd)) {
+            if (!loaded_) {
+                loaded_ = true;
+                dtdMissing_ = !readWholeFile(dtdPath_, dtd_);
+            }
+            if (!dtdMissing_) {
+                return new MemBufInputSource(reinterpret_cast<const XMLByte*>(dtd_.data()), dtd_.size(), kDtd);
+            }
+        }
+        static const XMLByte nothing[1] = {0};
+        return new MemBufInputSource(nothing, 0, kEmpty);
+    }
+
+    bool dtdMissing() const { return dtdMissing_; }
+
+private:
+    std::string dtdPath_;
+    std::string dtd_;
+    bool loaded_ = false;
+    bool dtdMissing_ = false;
+};
+
+struct Entry {
+    OptionKind kind = OptionKind::Numeric;
+    DOMElement* element = nullptr;
+    std::string setName;
+    std::string optionName;
+    std::string current;
+    std::string defaultText;
+    bool immediate = false;
+};
+
+using SetEntries = std::map<std::string, Entry>;
+
+const XMLCh kVeltaConfig[] = u"veltaConfig";
+const XMLCh kActive[] = u"active";
+const XMLCh kSet[] = u"set";
+const XMLCh kOption[] = u"option";
+const XMLCh kName[] = u"name";
+const XMLCh kType[] = u"type";
+const XMLCh kImmediate[] = u"immediate";
+const XMLCh kCurrent[] = u"current";
+const XMLCh kDefault[] = u"default";
+const XMLCh kLS[] = u"LS";
+
+const XMLCh* typeName(OptionKind kind) {
+    switch (kind) {
+        case OptionKind::Numeric:
+            return u"numeric";
+        case OptionKind::Bool:
+            return u"bool";
+        case OptionKind::String:
+            break;
+    }
+    return u"string";
+}
+
+}  // namespace
+
+struct Registry::Impl {
+    explicit Impl(std::string p)
+        : path(std::move(p)),
+          resolver((std::filesystem::path(path).parent_path() / "velta.dtd").string()) {}
+
+    ~Impl() {
+        try {
+            parser.reset();
+        } catch (...) {
+        }
+        if (initialised) {
+            std::lock_guard<std::mutex> lock(xercesMutex());
+            try {
+                XMLPlatformUtils::Terminate();
+            } catch (...) {
+            }
+        }
+    }
+
+    void read();
+    void readSet(DOMElement* setElement, const std::string& setName);
+    void readOption(DOMElement* optionElement, Entry& entry);
+    SetEntries* activeSet();
+    void createEntry(SetEntries& set, const std::string& name, OptionKind kind, const std::string& text);
+    void putText(DOMElement* element, const std::string& text);
+    bool writeFile();
+
+    std::string path;
+    // The parser's helpers live longer than the parser, which refers to them.
+    LocalDtdResolver resolver;
+    CountingErrorHandler errors;
+    SecurityManager security;
+    bool initialised = false;
+
+    std::unique_ptr<XercesDOMParser> parser;
+    int status = 2;
+    DOMDocument* document = nullptr;
+    DOMNode* activeText = nullptr;
+    DOMElement* configElement = nullptr;
+    std::vector<DOMElement*> sets;
+    std::map<std::string, SetEntries> entries;
+    std::string activeName;
+    bool changed = false;
+    bool lastSaveFailed = false;
+};
+
+void Registry::Impl::read() {
+    try {
+        std::lock_guard<std::mutex> lock(xercesMutex());
+        XMLPlatformUtils::Initialize("en_US");
+        initialised = true;
+    } catch (...) {
+        status = 3;
+        return;
+    }
+
+    status = 2;
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) return;
+    try {
+        parser = std::make_unique<XercesDOMParser>();
+        parser->setErrorHandler(&errors);
+        parser->setEntityResolver(&resolver);
+        parser->setDisableDefaultEntityResolution(true);
+        security.setEntityExpansionLimit(kEntityExpansionLimit);
+        parser->setSecurityManager(&security);
+
+        XString id = fromUtf8(path);
+        MemBufInputSource source(reinterpret_cast<const XMLByte*>(bytes.data()), bytes.size(), id.c_str());
+        parser->parse(source);
+        if (parser->getErrorCount() > 0 || errors.count > 0 || resolver.dtdMissing()) return;
+
+        document = parser->getDocument();
+        if (!document || !document->getDocumentElement()) return;
+        if (depthOf(document) > kMaxDepth) return;
+
+        configElement = firstElementNamed(document->getDocumentElement(), kVeltaConfig);
+        if (!configElement) return;
+        DOMElement* active = firstElementNamed(configElement, kActive);
+        if (!active || !active->getFirstChild()) return;
+        activeText = active->getFirstChild();
+        activeName = trimmedValue(activeText);
+
+        sets = elementsNamed(configElement, kSet);
+        if (sets.empty()) return;
+        for (DOMElement* set : sets) readSet(set, attribute(set, kName));
+        if (entries.count(activeName) == 0) return;
+        status = 0;
+    } catch (...) {
+        // Every exception of the XML library ends here: the file was not understood.
+        status = 2;
+    }
+}
+
+void Registry::Impl::readSet(DOMElement* setElement, const std::string& setName) {
+    SetEntries& set = entries[setName];
+    for (DOMElement* option : elementsNamed(setElement, kOption)) {
+        if (!option->hasAttribute(kName)) continue;
+        std::string optionName = attribute(option, kName);
+        Entry& entry = set[optionName];
+        entry.setName = setName;
+        entry.optionName = optionName;
+        entry.element = option;
+        readOption(option, entry);
+    }
+}
+
+void Registry::Impl::readOption(DOMElement* option, Entry& entry) {
+    if (!option->hasAttribute(kType)) return;
+    std::string type = attribute(option, kType);
+    entry.kind = type == "bool" ? OptionKind::Bool : type == "numeric" ? OptionKind::Numeric : OptionKind::String;
+    entry.immediate = attribute(option, kImmediate) == "true";
+    for (DOMNode* child = option->getFirstChild(); child; child = child->getNextSibling()) {
+        if (child->getNodeType() != DOMNode::ELEMENT_NODE || !child->getFirstChild()) continue;
+        std::string text = trimmedValue(child->getFirstChild());
+        if (named(child, kCurrent)) entry.current = text;
+        if (named(child, kDefault)) entry.defaultText = text;
+    }
+}
+
+SetEntries* Registry::Impl::activeSet() {
+    if (status != 0) return nullptr;
+    auto it = entries.find(activeName);
+    return it == entries.end() ? nullptr : &it->second;
+}
+
+// A binding found no entry: the active set gains one, with an option element placed beside the
+// set's existing options. Its texts reach the element at the next full save.
+void Registry::Impl::createEntry(SetEntries& set, const std::string& name, OptionKind kind,
+                                 const std::string& text) {
+    if (set.empty()) return;
+    DOMElement* first = set.begin()->second.element;
+    DOMNode* parent = first ? first->getParentNode() : nullptr;
+    if (!parent) return;
+    try {
+        DOMElement* option = document->createElement(kOption);
+        option->setAttribute(kName, fromUtf8(name).c_str());
+        option->setAttribute(kType, typeName(kind));
+        option->appendChild(document->createElement(kCurrent));
+        option->appendChild(document->createElement(kDefault));
+        parent->appendChild(option);
+        Entry entry;
+        entry.kind = kind;
+        entry.element = option;
+        entry.setName = activeName;
+        entry.optionName = name;
+        entry.current = text;
+        entry.defaultText = text;
+        set[name] = entry;
+    } catch (...) {
+        // A read-only place in the tree (inside an entity reference): nothing is created.
+    }
+}
+
+void Registry::Impl::putText(DOMElement* element, const std::string& text) {
+    if (DOMNode* child = element->getFirstChild()) {
+        if (trimmedValue(child) != text) {
+            child->setNodeValue(fromUtf8(text).c_str());
+            changed = true;
+        }
+    } else if (!text.empty()) {
+        element->appendChild(document->createTextNode(fromUtf8(text).c_str()));
+        changed = true;
+    }
+}
+
+bool Registry::Impl::writeFile() {
+    DOMImplementation* implementation = DOMImplementationRegistry::getDOMImplementation(kLS);
+    if (!implementation) return false;
+    DOMLSSerializer* writer = static_cast<DOMImplementationLS*>(implementation)->createLSSerializer();
+    std::string text;
+    try {
+        DOMConfiguration* config = writer->getDomConfig();
+        if (config->canSetParameter(XMLUni::fgDOMWRTFormatPrettyPrint, true)) {
+            config->setParameter(XMLUni::fgDOMWRTFormatPrettyPrint, true);
+        }
+        XMLCh* written = writer->writeToString(document);
+        if (written) {
+            text = toUtf8(written);
+            XMLString::release(&written);
+        }
+    } catch (...) {
+        writer->release();
+        throw;
+    }
+    writer->release();
+    if (text.empty()) return false;
+    // The writer declares the encoding of its own string; the file is written as UTF-8.
+    static const std::string from = "UTF-16";
+    static const std::string to = "UTF-8";
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return replaceFileAtomically(path, text);
+}
+
+Registry::Registry(const std::string& path) : impl_(std::make_unique<Impl>(path)) { impl_->read(); }
+
+Registry::~Registry() = default;
+
+NumericBinding Registry::bindNumeric(const std::string& name, double defaultValue) {
+    NumericBinding result{defaultValue, defaultValue, false};
+    SetEntries* set = impl_->activeSet();
+    if (!set) return result;
+    auto it = set->find(name);
+    if (it == set->end()) {
+        impl_->createEntry(*set, name, OptionKind::Numeric, formatFixed6(defaultValue));
+        return result;
+    }
+    const Entry& e = it->second;
+    const std::string& current = e.current.empty() ? e.defaultText : e.current;
+    if (e.kind == OptionKind::Bool) {
+        result.current = current == "true" ? 1.0 : 0.0;
+        result.defaultValue = e.defaultText == "true" ? 1.0 : 0.0;
+    } else {
+        result.current = leadingNumber(current);
+        result.defaultValue = leadingNumber(e.defaultText);
+    }
+    result.immediate = e.immediate;
+    return result;
+}
+
+TextBinding Registry::bindText(const std::string& name, const std::string& defaultText) {
+    TextBinding result{defaultText, defaultText, false};
+    SetEntries* set = impl_->activeSet();
+    if (!set) return result;
+    auto it = set->find(name);
+    if (it == set->end()) {
+        impl_->createEntry(*set, name, OptionKind::String, defaultText);
+        return result;
+    }
+    const Entry& e = it->second;
+    result.current = e.current.empty() ? e.defaultText : e.current;
+    result.defaultText = e.defaultText;
+    result.immediate = e.immediate;
+    return result;
+}
+
+void Registry::setText(const std::string& name, const std::string& text) {
+    SetEntries* set = impl_->activeSet();
+    if (!set) return;
+    auto it = set->find(name);
+    if (it != set->end()) it->second.current = text;
+}
+
+void Registry::setNumeric(const std::string& name, double value) {
+    SetEntries* set = impl_->activeSet();
+    if (!set) return;
+    auto it = set->find(name);
+    if (it == set->end()) return;
+    Entry& e = it->second;
+    e.current = e.kind == OptionKind::Bool ? (value != 0.0 ? "true" : "false") : formatFixed6(value);
+}
+
+void Registry::save(bool immediateOnly) {
+    Impl& d = *impl_;
+    if (d.status != 0 || !d.document) return;
+    bool written = true;
+    try {
+        for (auto& [setName, set] : d.entries) {
+            for (auto& [optionName, entry] : set) {
+                if (!(entry.immediate || !immediateOnly) || !entry.element) continue;
+                for (DOMNode* child = entry.element->getFirstChild(); child; child = child->getNextSibling()) {
+                    if (named(child, kCurrent)) d.putText(static_cast<DOMElement*>(child), entry.current);
+                    if (named(child, kDefault)) d.putText(static_cast<DOMElement*>(child), entry.defaultText);
+                }
+            }
+        }
+        if (!immediateOnly && d.activeText && trimmedValue(d.activeText) != d.activeName) {
+            d.activeText->setNodeValue(fromUtf8(d.activeName).c_str());
+            d.changed = true;
+        }
+        if (d.changed) written = d.writeFile();
+    } catch (...) {
+        // Errors of the XML library while saving are not reported; the values stay in memory.
+        written = false;
+    }
+    // A file that could not be replaced keeps the changes pending, so the next save retries.
+    d.lastSaveFailed = !written;
+    d.changed = !written;
+}
+
+int Registry::status() const { return impl_->status; }
+
+std::string Registry::activeSetName() const { return impl_->activeName; }
+
+std::vector<std::string> Registry::setNames() const {
+    std::vector<std::string> names;
+    for (const auto& [name, set] : impl_->entries) names.push_back(name);
+    return names;
+}
+
+void Registry::setActiveSetName(const std::string& name) { impl_->activeName = name; }
+
+bool Registry::copySet(const std::string& from, const std::string& to) {
+    Impl& d = *impl_;
+    if (d.status != 0 || d.entries.count(from) == 0 || d.entries.count(to) != 0) return false;
+    auto source = std::find_if(d.sets.begin(), d.sets.end(),
+                               [&](DOMElement* set) { return attribute(set, kName) == from; });
+    if (source == d.sets.end()) return false;
+    DOMNode* parent = (*source)->getParentNode();
+    if (!parent) return false;
+    try {
+        auto* clone = static_cast<DOMElement*>((*source)->cloneNode(true));
+        clone->setAttribute(kName, fromUtf8(to).c_str());
+        parent->appendChild(clone);
+        d.readSet(clone, to);
+        d.sets.push_back(clone);
+        d.changed = true;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool Registry::removeSet(const std::string& name) {
+    Impl& d = *impl_;
+    if (d.status != 0 || d.entries.count(name) == 0) return false;
+    std::vector<DOMElement*> removed;
+    try {
+        for (DOMElement* set : d.sets) {
+            if (attribute(set, kName) != name) continue;
+            // Detached elements stay owned by the document until it is released, so nothing
+            // that still points into them can dangle.
+            if (DOMNode* parent = set->getParentNode()) {
+                parent->removeChild(set);
+                removed.push_back(set);
+            }
+        }
+    } catch (...) {
+    }
+    if (removed.empty()) return false;
+    d.sets.erase(std::remove_if(d.sets.begin(), d.sets.end(),
+                                [&](DOMElement* set) {
+                                    return std::find(removed.begin(), removed.end(), set) != removed.end();
+                                }),
+                 d.sets.end());
+    d.entries.erase(name);
+    d.changed = true;
+    return true;
+}
+
+const std::string& Registry::path() const { return impl_->path; }
+
+bool Registry::lastSaveFailed() const { return impl_->lastSaveFailed; }
+
+}  // namespace velta

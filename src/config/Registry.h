@@ -1,0 +1,46 @@
+// The configuration file in memory: all configuration sets with their stored option texts, the
+// active set's name, and the operations of the configuration manager.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config/OptionStore.h"
+
+namespace velta {
+
+class Registry : public OptionStore {
+public:
+    // Reads the file at once; status() tells whether it was understood. The only external entity
+    // the file may load is "velta.dtd" in the same directory.
+    explicit Registry(const std::string& path);
+    ~Registry() override;
+
+    NumericBinding bindNumeric(const std::string& name, double defaultValue) override;
+    TextBinding bindText(const std::string& name, const std::string& defaultText) override;
+    void setText(const std::string& name, const std::string& text) override;
+    void setNumeric(const std::string& name, double value) override;
+    // Writes the changed entries (only the immediate ones, or all and the active set's name) and
+    // rewrites the file when anything changed. Write errors are not reported here; see
+    // lastSaveFailed().
+    void save(bool immediateOnly) override;
+    int status() const override;
+    std::string activeSetName() const override;
+    std::vector<std::string> setNames() const override;
+    void setActiveSetName(const std::string& name) override;
+    // Neither operation writes the file; the caller saves.
+    bool copySet(const std::string& from, const std::string& to) override;
+    bool removeSet(const std::string& name) override;
+
+    const std::string& path() const;
+    // True when the last save had changes to write and the file could not be replaced; the
+    // changes then stay pending for the next save.
+    bool lastSaveFailed() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace velta
