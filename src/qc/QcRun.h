@@ -1,0 +1,38 @@
+// What one QC step works with during a run of the engine: the sounding, the
+// options, the launch header, the processing log and the run's error text.
+#pragma once
+
+#include <string>
+
+#include "config/ConfigSet.h"
+#include "qc/TimeConstantSource.h"
+#include "sounding/ProcessingLog.h"
+#include "sounding/Sounding.h"
+#include "sounding/SoundingHeader.h"
+
+namespace velta {
+
+struct QcRun {
+    Sounding& sounding;
+    const ConfigSet& options;
+    const SoundingHeader& header;
+    ProcessingLog& log;
+    std::string errorText;
+    bool failed = false;
+    // The temperature sensor's time constants of this run: empty at the start, filled by "updating
+    // time constants", read by "dynamic tdry adjustment".
+    TdryTimeConstantSeries tdryTimeConstants{};
+
+    bool ascending() const { return header.ascending; }
+    // Records a failure line ("...\n") of this run.
+    void fail(const std::string& line) {
+        errorText += line;
+        failed = true;
+    }
+    // Value of a numeric option, or the fallback when the set does not have it.
+    double number(const std::string& name, double fallback) const {
+        return options.numericValue(name).value_or(fallback);
+    }
+};
+
+}  // namespace velta
