@@ -65,8 +65,9 @@ int main(int argc, char** argv) {
     app.add_option("-o,--output", output, "D file to write")->required();
     app.add_option("--truth", truth, "CSV file for the true profile (not written when omitted)");
     app.add_option("--seed", seed, "seed of the atmosphere's fine structure, the noise and the faults (default 1)");
-    app.add_option("--rate", rate, "records per second")->check(CLI::IsMember({2, 4}));
-    app.add_option("--format", formatText, "D file format version; 1.6 and later add the GPS altitude column")
+    app.add_option("--rate", rate, "records per second (default 4 for hurricane, 2 for research)")->check(CLI::IsMember({2, 4}));
+    app.add_option("--format", formatText, "D file format version; 1.6 and later add the version record and the GPS altitude column "
+                   "(default 1.6 for hurricane, 1.4 for research)")
         ->check(CLI::IsMember({"1.4", "1.6", "1.7"}));
     app.add_flag("--split-ptu", splitPtu,
                  "at 4 Hz, pressure, temperature and humidity only on every other record (missing on the others)");

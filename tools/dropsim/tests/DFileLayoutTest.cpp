@@ -25,7 +25,13 @@ std::vector<Case> variedDrops() {
     split.instrument.splitPtu = true;
     split.endPressure = 950.0;
     split.formatVersion = 1.7;
-    return {{"hurricane 4 Hz 1.6 with faults", hurricane}, {"research 2 Hz 1.4", research}, {"split PTU 1.7", split}};
+    DropSettings midnight = defaultSettings(DropKind::Hurricane);
+    midnight.launchTime = {2025, 12, 31, 23, 58, 30};
+    midnight.endPressure = 900.0;
+    return {{"hurricane 4 Hz 1.6 with faults", hurricane},
+            {"research 2 Hz 1.4", research},
+            {"split PTU 1.7", split},
+            {"across midnight into the new year", midnight}};
 }
 
 TEST(DFileLayout, EveryLineKeepsTheFixedPositionsAndEndsInCrLf) {
@@ -132,11 +138,15 @@ TEST(DFileLayout, LaunchRecordAndTimeFieldsCountFromTheLaunch) {
         for (const std::string& line : lines) {
             if (!isData(line, 'S')) continue;
             ++k;
+            const std::string date = fields(line)[3];
             const std::string hms = fields(line)[4];
             ASSERT_EQ(hms.size(), 9u);
             ASSERT_EQ(hms[6], '.');
             const double secs = std::atoi(hms.substr(0, 2).c_str()) * 3600 + std::atoi(hms.substr(2, 2).c_str()) * 60 +
-                                std::atof(hms.substr(4).c_str());
+                                std::atof(hms.substr(4).c_str()) + (date == lf[3] ? 0.0 : 86400.0);
+            if (date != lf[3]) {
+                EXPECT_EQ(date, "260101");
+            }
             ASSERT_NEAR(secs - launchSecs, static_cast<double>(k) / c.settings.rate, 1e-6) << line;
         }
         EXPECT_EQ(static_cast<std::size_t>(k), m.drop.records.size());
