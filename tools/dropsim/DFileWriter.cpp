@@ -60,13 +60,13 @@ public:
             --secs;
         }
         const UtcTime u = fromEpochSeconds(secs);
-        return fmt("%02d%02d%02d %02d%02d%02d.%02lld", u.year % 100, u.month, u.day, u.hour, u.minute, u.second,
-                      frac);
+        return fmt("%02d%02d%02d %02d%02d%02d.%02lld", u.year % 100, u.month, u.day, u.hour, u.minute,
+                   u.second, frac);
     }
 
     void data(const DataRecord& r) {
-        std::string l = fmt("%s %c%c0 %s %s", kDataSource, r.letter, r.crcError ? '1' : '0', s_.sondeId.c_str(),
-                               stamp(r.time).c_str());
+        std::string l = fmt("%s %c%c0 %s %s", kDataSource, r.letter, r.crcError ? '1' : '0',
+                            s_.sondeId.c_str(), stamp(r.time).c_str());
         l += field(r.pressure, " %7.2f", 9999.0);
         l += field(r.temperature, " %6.2f", 99.0);
         l += field(r.rh1, " %6.2f", 999.0);
@@ -88,13 +88,13 @@ public:
     void columnHeadings() {
         const bool gps = s_.formatVersion >= 1.6;
         line(std::string(kTextSource) + " COM " +
-             fmt("%-9s %-6s %-9s %7s %6s %6s %6s %6s %6s %11s %10s %8s %2s %6s %6s %5s %5s%s", "Sonde ID", "Date",
-                    "Time UTC", "Press", "Temp", "RH1", "Wdir", "Wspd", "dZ", "Lon", "Lat", "Alt", "Sa", "RH2", "RH3",
-                    "Werr", "Batt", gps ? "   GPSAlt" : ""));
+             fmt("%-9s %-6s %-9s %7s %6s %6s %6s %6s %6s %11s %10s %8s %2s %6s %6s %5s %5s%s", "Sonde ID",
+                 "Date", "Time UTC", "Press", "Temp", "RH1", "Wdir", "Wspd", "dZ", "Lon", "Lat", "Alt", "Sa",
+                 "RH2", "RH3", "Werr", "Batt", gps ? "   GPSAlt" : ""));
         line(std::string(kTextSource) + " COM " +
              fmt("%-9s %-6s %-9s %7s %6s %6s %6s %6s %6s %11s %10s %8s %2s %6s %6s %5s %5s%s", "", "yymmdd",
-                    "hhmmss.ss", "mb", "C", "%", "deg", "m/s", "m/s", "deg", "deg", "gpm", "#", "%", "%", "m/s", "V",
-                    gps ? "        m" : ""));
+                 "hhmmss.ss", "mb", "C", "%", "deg", "m/s", "m/s", "deg", "deg", "gpm", "#", "%", "%", "m/s",
+                 "V", gps ? "        m" : ""));
     }
 
     std::string result() const { return out_; }
@@ -139,16 +139,17 @@ std::string formatDFile(const DropSettings& s, const SimulatedDrop& drop) {
               fmt("%04d-%02d-%02d %02d:%02d:%02d", lt.year, lt.month, lt.day, lt.hour, lt.minute, lt.second));
     if (t.sondeIdLabel) {
         w.comment(" COM Sonde ID/ID$/Built/Fir", "mware/Type:",
-                  s.sondeId + ", " + t.sondeHexId + ", " + t.sondeBuilt + ", " + t.sondeFirmware + ", " + t.sondeModel);
+                  s.sondeId + ", " + t.sondeHexId + ", " + t.sondeBuilt + ", " + t.sondeFirmware + ", " +
+                      t.sondeModel);
     } else {
-        w.comment(" COM Sonde Type/ID/Ver/Batt", "ery Voltage:",
-                  t.sondeModel + ", " + s.sondeId + ", " + t.sondeFirmware + ", 8.4");
+        w.comment(" COM Sonde Type/ID/Ver/Batt",
+                  "ery Voltage:", t.sondeModel + ", " + s.sondeId + ", " + t.sondeFirmware + ", 8.4");
     }
     w.comment(" COM Data Type/Data Channel", ":", fmt("FULL, %d Hz, ", s.rate) + t.dataChannel);
     // The flight-level observation was taken one second before the release.
     const UtcTime obs = fromEpochSeconds(toEpochSeconds(lt) - 1);
-    w.comment(" COM Pre-launch Obs Data Sy", "stem/Time:",
-              t.launchObsSource + fmt(", %02d:%02d:%02d", obs.hour, obs.minute, obs.second));
+    w.comment(" COM Pre-launch Obs Data Sy",
+              "stem/Time:", t.launchObsSource + fmt(", %02d:%02d:%02d", obs.hour, obs.minute, obs.second));
     w.text("END", " End of sounding " + s.sondeId);
     return w.result();
 }

@@ -15,14 +15,14 @@ enum class DropKind { Hurricane, Research };
 // The descriptive texts the data system writes into the comment records.
 struct DropTexts {
     std::string systemName = "KARVO Airborne Data System 4.2.1";
-    std::string project;          // project name and flight or mission
-    bool missionLabel = false;    // "Project Name/Mission ID" instead of "Project Name/Flight ID"
-    std::string aircraft;         // type and identifier
-    bool combinedOperator = true; // one "Operator Name/Comments" record instead of two
+    std::string project;           // project name and flight or mission
+    bool missionLabel = false;     // "Project Name/Mission ID" instead of "Project Name/Flight ID"
+    std::string aircraft;          // type and identifier
+    bool combinedOperator = true;  // one "Operator Name/Comments" record instead of two
     std::string operatorName;
     std::string operatorComments;
-    std::string standardComments; // empty: no such record
-    bool sondeIdLabel = true;     // "Sonde ID/ID$/Built/Firmware/Type" instead of "Sonde Type/ID/Ver/Battery"
+    std::string standardComments;  // empty: no such record
+    bool sondeIdLabel = true;  // "Sonde ID/ID$/Built/Firmware/Type" instead of "Sonde Type/ID/Ver/Battery"
     std::string sondeModel;
     std::string sondeHexId;
     std::string sondeBuilt;
@@ -34,10 +34,10 @@ struct DropTexts {
 struct DropSettings {
     DropKind kind = DropKind::Hurricane;
     std::uint64_t seed = 1;
-    int rate = 4;                 // records per second, 2 or 4
-    double formatVersion = 1.6;   // 1.4: no version record and no GPS altitude column
+    int rate = 4;                // records per second, 2 or 4
+    double formatVersion = 1.6;  // 1.4: no version record and no GPS altitude column
     double launchPressure = 700.0;
-    double endPressure = 0.0;     // 0: data down to the surface
+    double endPressure = 0.0;  // 0: data down to the surface
     UtcTime launchTime;
     double launchLat = 0.0;
     double launchLon = 0.0;

@@ -17,7 +17,8 @@ double approach(double tau) { return tau > 0.0 ? 1.0 - std::exp(-kStep / tau) : 
 
 }  // namespace
 
-FallResult simulateFall(const ModelAtmosphere& atmosphere, const AirColumn& column, const FallSettings& settings) {
+FallResult simulateFall(const ModelAtmosphere& atmosphere, const AirColumn& column,
+                        const FallSettings& settings) {
     FallResult result;
     const SondeBody& body = settings.sonde;
     const int stepsPerSample = kStepsPerSecond / settings.rate;
@@ -57,7 +58,8 @@ FallResult simulateFall(const ModelAtmosphere& atmosphere, const AirColumn& colu
         double pressure = column.pressureAtGeometric(altitude);
         air = atmosphere.at(pressure);
         const double density = airDensity(pressure, air.temperature, air.rh);
-        const double terminal = terminalFallSpeed(density, body.massKg, body.chuteAreaM2, body.dragCoefficient);
+        const double terminal =
+            terminalFallSpeed(density, body.massKg, body.chuteAreaM2, body.dragCoefficient);
         // dv/dt = g (1 - v²/vt²): weight against drag, so the parachute takes a
         // couple of seconds to reach the terminal speed after release.
         fallSpeed += kGravity * (1.0 - (fallSpeed * fallSpeed) / (terminal * terminal)) * kStep;
@@ -73,7 +75,8 @@ FallResult simulateFall(const ModelAtmosphere& atmosphere, const AirColumn& colu
         pressure = column.pressureAtGeometric(std::max(altitude, 0.0));
         air = atmosphere.at(pressure);
         const double ventilation = std::max(fallSpeed, 1.0);
-        sensorT += (air.temperature - sensorT) * approach(temperatureTimeConstant(pressure, air.temperature, ventilation));
+        sensorT += (air.temperature - sensorT) *
+                   approach(temperatureTimeConstant(pressure, air.temperature, ventilation));
         sensorRh += (air.rh - sensorRh) * approach(humidityTimeConstant(pressure));
 
         if (altitude <= 0.0) {

@@ -22,21 +22,21 @@ struct FallSettings {
     double endPressure = 0.0;       // hPa; data ends once reached; 0 = fall to the surface
     double launchLat = 0.0;
     double launchLon = 0.0;
-    int rate = 4;                   // samples per second
+    int rate = 4;  // samples per second
     SondeBody sonde;
 };
 
 // The truth at one instant: the air around the sonde and the sonde's own state.
 struct TruthSample {
-    double time;         // s since release
-    double pressure;     // hPa
-    double temperature;  // °C
-    double rh;           // %
-    double u, v;         // wind, m/s
-    double geopotential; // geopotential m
-    double geometric;    // m
-    double lat, lon;     // degrees
-    double fallSpeed;    // m/s, positive downward
+    double time;               // s since release
+    double pressure;           // hPa
+    double temperature;        // °C
+    double rh;                 // %
+    double u, v;               // wind, m/s
+    double geopotential;       // geopotential m
+    double geometric;          // m
+    double lat, lon;           // degrees
+    double fallSpeed;          // m/s, positive downward
     double sensorTemperature;  // what the lagging temperature sensor reads, °C
     double sensorRh;           // what the lagging humidity sensor reads, %
     double sondeU, sondeV;     // the sonde's horizontal velocity, m/s
@@ -58,6 +58,7 @@ struct FallResult {
 // follows the wind with a response time of fall speed / g, the position drifts
 // with that velocity, and each sensor approaches the air with its own time
 // constant. Data end when the sonde reaches the surface or the end pressure.
-FallResult simulateFall(const ModelAtmosphere& atmosphere, const AirColumn& column, const FallSettings& settings);
+FallResult simulateFall(const ModelAtmosphere& atmosphere, const AirColumn& column,
+                        const FallSettings& settings);
 
 }  // namespace velta::sim

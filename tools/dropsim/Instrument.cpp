@@ -63,7 +63,8 @@ DataRecord measure(const TruthSample& s, Noise& noise, const InstrumentSettings&
 // A record index not yet used by another fault.
 std::size_t pickRecord(Random& rng, std::size_t first, std::size_t count, std::set<std::size_t>& used) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        const auto i = static_cast<std::size_t>(rng.integer(static_cast<int>(first), static_cast<int>(count - 1)));
+        const auto i =
+            static_cast<std::size_t>(rng.integer(static_cast<int>(first), static_cast<int>(count - 1)));
         if (used.insert(i).second) return i;
     }
     return count;  // nothing left
@@ -74,15 +75,31 @@ void addMissingGaps(std::vector<DataRecord>& records, std::size_t first, const I
     for (int g = 0; g < settings.missingGaps && first + 4 < records.size(); ++g) {
         const int kind = rng.integer(0, 4);
         const int length = rng.integer(2, 12);
-        const auto start = static_cast<std::size_t>(rng.integer(static_cast<int>(first), static_cast<int>(records.size() - 4)));
-        for (std::size_t i = start; i < std::min(records.size() - 2, start + static_cast<std::size_t>(length)); ++i) {
+        const auto start = static_cast<std::size_t>(
+            rng.integer(static_cast<int>(first), static_cast<int>(records.size() - 4)));
+        for (std::size_t i = start;
+             i < std::min(records.size() - 2, start + static_cast<std::size_t>(length)); ++i) {
             DataRecord& r = records[i];
             switch (kind) {
-                case 0: r.pressure.reset(); break;
-                case 1: r.temperature.reset(); break;
-                case 2: r.rh1.reset(); r.rh2.reset(); break;
-                case 3: clearGps(r); r.satellites.reset(); break;
-                default: clearPtu(r); clearGps(r); r.satellites.reset(); break;
+                case 0:
+                    r.pressure.reset();
+                    break;
+                case 1:
+                    r.temperature.reset();
+                    break;
+                case 2:
+                    r.rh1.reset();
+                    r.rh2.reset();
+                    break;
+                case 3:
+                    clearGps(r);
+                    r.satellites.reset();
+                    break;
+                default:
+                    clearPtu(r);
+                    clearGps(r);
+                    r.satellites.reset();
+                    break;
             }
         }
     }
@@ -130,10 +147,18 @@ void addCrcErrors(std::vector<DataRecord>& records, std::size_t first, const Ins
         r.crcError = true;
         // A damaged frame: one of its values is garbage.
         switch (rng.integer(0, 3)) {
-            case 0: if (r.pressure) r.pressure = rng.uniform(100.0, 1050.0); break;
-            case 1: if (r.temperature) r.temperature = rng.uniform(-70.0, 40.0); break;
-            case 2: if (r.rh1) r.rh1 = rng.uniform(0.0, 100.0); break;
-            default: if (r.windDirection) r.windDirection = rng.uniform(0.0, 359.99); break;
+            case 0:
+                if (r.pressure) r.pressure = rng.uniform(100.0, 1050.0);
+                break;
+            case 1:
+                if (r.temperature) r.temperature = rng.uniform(-70.0, 40.0);
+                break;
+            case 2:
+                if (r.rh1) r.rh1 = rng.uniform(0.0, 100.0);
+                break;
+            default:
+                if (r.windDirection) r.windDirection = rng.uniform(0.0, 359.99);
+                break;
         }
     }
 }

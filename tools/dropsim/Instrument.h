@@ -11,12 +11,12 @@ namespace velta::sim {
 struct InstrumentSettings {
     std::uint64_t seed = 1;
     bool noise = true;
-    bool splitPtu = false;       // pressure, temperature and humidity on every other record only
-    double gpsLockTime = 5.0;    // s after release before the GPS gives winds and position
+    bool splitPtu = false;         // pressure, temperature and humidity on every other record only
+    double gpsLockTime = 5.0;      // s after release before the GPS gives winds and position
     double pressureDefect = -0.4;  // hPa, static error of the pressure port while falling
-    int spikes = 0;              // large single-record outliers
-    int crcErrors = 0;           // records received with a checksum error
-    int missingGaps = 0;         // short runs of records that lost a quantity
+    int spikes = 0;                // large single-record outliers
+    int crcErrors = 0;             // records received with a checksum error
+    int missingGaps = 0;           // short runs of records that lost a quantity
 };
 
 // The sounding (S) records: one per truth sample after release, as the sonde's

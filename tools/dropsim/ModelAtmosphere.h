@@ -22,7 +22,7 @@ struct WindNode {
 // laid over them.
 struct ProfileShape {
     std::string name;
-    double surfacePressure = 1013.0;  // hPa, at sea level
+    double surfacePressure = 1013.0;       // hPa, at sea level
     std::vector<ProfileNode> temperature;  // °C
     std::vector<ProfileNode> humidity;     // %
     std::vector<WindNode> wind;

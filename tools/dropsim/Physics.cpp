@@ -38,7 +38,7 @@ double geopotentialFromGeometric(double geometricM) {
 }
 
 double temperatureTimeConstant(double pressure, double tempC, double ventilation) {
-    constexpr double diameter = 0.00215;        // m
+    constexpr double diameter = 0.00215;  // m
     constexpr double heatCapacityTerm = 2.6e-6;
     constexpr double areaTerm = 1.4e-5;
     const double tk = tempC + kKelvin;

@@ -15,10 +15,10 @@ public:
     // move the measurement noise.
     Random(std::uint64_t seed, std::string_view stream);
 
-    double uniform();                        // [0, 1)
-    double uniform(double lo, double hi);    // [lo, hi)
-    int integer(int lo, int hi);             // [lo, hi]
-    double normal(double sigma);             // mean 0
+    double uniform();                      // [0, 1)
+    double uniform(double lo, double hi);  // [lo, hi)
+    int integer(int lo, int hi);           // [lo, hi]
+    double normal(double sigma);           // mean 0
 
 private:
     std::mt19937_64 engine_;

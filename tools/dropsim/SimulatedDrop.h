@@ -9,10 +9,10 @@
 namespace velta::sim {
 
 struct SimulatedDrop {
-    FallResult fall;                     // the truth
-    std::vector<DataRecord> preLaunch;   // P records
-    DataRecord launchObservation;        // A record
-    std::vector<DataRecord> records;     // S records
+    FallResult fall;                    // the truth
+    std::vector<DataRecord> preLaunch;  // P records
+    DataRecord launchObservation;       // A record
+    std::vector<DataRecord> records;    // S records
 };
 
 // Builds the atmosphere of the kind and seed, drops the sonde through it and

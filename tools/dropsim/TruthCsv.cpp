@@ -25,8 +25,8 @@ std::string formatTruthCsv(const DropSettings& s, const SimulatedDrop& drop) {
     add(out, "# kind,%s\n", kindName(s.kind));
     add(out, "# seed,%llu\n", static_cast<unsigned long long>(s.seed));
     add(out, "# sonde_id,%s\n", s.sondeId.c_str());
-    add(out, "# launch_time_utc,%04d-%02d-%02dT%02d:%02d:%02dZ\n", lt.year, lt.month, lt.day, lt.hour, lt.minute,
-        lt.second);
+    add(out, "# launch_time_utc,%04d-%02d-%02dT%02d:%02d:%02dZ\n", lt.year, lt.month, lt.day, lt.hour,
+        lt.minute, lt.second);
     add(out, "# launch_lat_deg,%.6f\n", s.launchLat);
     add(out, "# launch_lon_deg,%.6f\n", s.launchLon);
     add(out, "# launch_pressure_mb,%.2f\n", s.launchPressure);
@@ -49,9 +49,9 @@ std::string formatTruthCsv(const DropSettings& s, const SimulatedDrop& drop) {
         "sensor_temperature_c,sensor_rh_pct,sonde_u_ms,sonde_v_ms\n";
     for (const TruthSample& t : drop.fall.samples) {
         const WindVector w = windFromComponents(t.u, t.v);
-        add(out, "%.2f,%.3f,%.3f,%.2f,%.3f,%.2f,%.3f,%.3f,%.2f,%.2f,%.7f,%.7f,%.3f,%.3f,%.2f,%.3f,%.3f\n", t.time,
-            t.pressure, t.temperature, t.rh, w.speed, w.direction, t.u, t.v, t.geopotential, t.geometric, t.lat, t.lon,
-            t.fallSpeed, t.sensorTemperature, t.sensorRh, t.sondeU, t.sondeV);
+        add(out, "%.2f,%.3f,%.3f,%.2f,%.3f,%.2f,%.3f,%.3f,%.2f,%.2f,%.7f,%.7f,%.3f,%.3f,%.2f,%.3f,%.3f\n",
+            t.time, t.pressure, t.temperature, t.rh, w.speed, w.direction, t.u, t.v, t.geopotential,
+            t.geometric, t.lat, t.lon, t.fallSpeed, t.sensorTemperature, t.sensorRh, t.sondeU, t.sondeV);
     }
     return out;
 }

@@ -57,7 +57,8 @@ std::optional<UtcTime> parseCompactTime(const std::string& text) {
     }
     auto num = [&](std::size_t pos, std::size_t len) { return std::stoi(text.substr(pos, len)); };
     UtcTime t{num(0, 4), num(4, 2), num(6, 2), num(9, 2), num(11, 2), num(13, 2)};
-    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 || t.second > 59) {
+    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 ||
+        t.second > 59) {
         return std::nullopt;
     }
     // Reject dates such as 31 April, which would roll over.
@@ -68,7 +69,8 @@ std::optional<UtcTime> parseCompactTime(const std::string& text) {
 
 std::string compactTime(const UtcTime& t) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d%02d%02d_%02d%02d%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
+    std::snprintf(buf, sizeof buf, "%04d%02d%02d_%02d%02d%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
     return buf;
 }
 

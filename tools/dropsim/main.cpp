@@ -55,25 +55,32 @@ int main(int argc, char** argv) {
     std::string output;
     std::string truth;
 
-    const std::map<std::string, DropKind> kinds{{"hurricane", DropKind::Hurricane}, {"research", DropKind::Research}};
-    app.add_option("--kind", kindText,
-                   "hurricane: tropical cyclone drop from 700 mb to a 1008 mb, 28 C sea surface (defaults 4 Hz, "
-                   "format 1.6); research: mid-latitude drop from 150 mb through the tropopause and jet (defaults "
-                   "2 Hz, format 1.4)")
+    const std::map<std::string, DropKind> kinds{{"hurricane", DropKind::Hurricane},
+                                                {"research", DropKind::Research}};
+    app.add_option(
+           "--kind", kindText,
+           "hurricane: tropical cyclone drop from 700 mb to a 1008 mb, 28 C sea surface (defaults 4 Hz, "
+           "format 1.6); research: mid-latitude drop from 150 mb through the tropopause and jet (defaults "
+           "2 Hz, format 1.4)")
         ->required()
         ->check(CLI::IsMember({"hurricane", "research"}));
     app.add_option("-o,--output", output, "D file to write")->required();
     app.add_option("--truth", truth, "CSV file for the true profile (not written when omitted)");
-    app.add_option("--seed", seed, "seed of the atmosphere's fine structure, the noise and the faults (default 1)");
-    app.add_option("--rate", rate, "records per second (default 4 for hurricane, 2 for research)")->check(CLI::IsMember({2, 4}));
-    app.add_option("--format", formatText, "D file format version; 1.6 and later add the version record and the GPS altitude column "
+    app.add_option("--seed", seed,
+                   "seed of the atmosphere's fine structure, the noise and the faults (default 1)");
+    app.add_option("--rate", rate, "records per second (default 4 for hurricane, 2 for research)")
+        ->check(CLI::IsMember({2, 4}));
+    app.add_option("--format", formatText,
+                   "D file format version; 1.6 and later add the version record and the GPS altitude column "
                    "(default 1.6 for hurricane, 1.4 for research)")
         ->check(CLI::IsMember({"1.4", "1.6", "1.7"}));
-    app.add_flag("--split-ptu", splitPtu,
-                 "at 4 Hz, pressure, temperature and humidity only on every other record (missing on the others)");
+    app.add_flag(
+        "--split-ptu", splitPtu,
+        "at 4 Hz, pressure, temperature and humidity only on every other record (missing on the others)");
     auto* noSfc = app.add_flag("--no-surface", noSurface,
                                "the signal is lost in mid-air, 60 mb above the surface pressure");
-    app.add_option("--end-pressure", endPressure, "the signal is lost when the sonde reaches this pressure (mb)")
+    app.add_option("--end-pressure", endPressure,
+                   "the signal is lost when the sonde reaches this pressure (mb)")
         ->excludes(noSfc)
         ->check(CLI::Range(100.0, 1100.0));
     app.add_option("--launch-pressure", launchPressure, "release pressure (mb); default 700 or 150 by kind")

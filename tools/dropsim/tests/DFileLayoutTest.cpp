@@ -44,7 +44,8 @@ TEST(DFileLayout, EveryLineKeepsTheFixedPositionsAndEndsInCrLf) {
         ASSERT_GT(lines.size(), 50u);
 
         std::string first = lines.front();
-        std::transform(first.begin(), first.end(), first.begin(), [](unsigned char ch) { return std::tolower(ch); });
+        std::transform(first.begin(), first.end(), first.begin(),
+                       [](unsigned char ch) { return std::tolower(ch); });
         EXPECT_NE(first.find("karvo"), std::string::npos);
 
         const std::size_t dataFields = c.settings.formatVersion >= 1.6 ? 20 : 19;
@@ -142,8 +143,9 @@ TEST(DFileLayout, LaunchRecordAndTimeFieldsCountFromTheLaunch) {
             const std::string hms = fields(line)[4];
             ASSERT_EQ(hms.size(), 9u);
             ASSERT_EQ(hms[6], '.');
-            const double secs = std::atoi(hms.substr(0, 2).c_str()) * 3600 + std::atoi(hms.substr(2, 2).c_str()) * 60 +
-                                std::atof(hms.substr(4).c_str()) + (date == lf[3] ? 0.0 : 86400.0);
+            const double secs = std::atoi(hms.substr(0, 2).c_str()) * 3600 +
+                                std::atoi(hms.substr(2, 2).c_str()) * 60 + std::atof(hms.substr(4).c_str()) +
+                                (date == lf[3] ? 0.0 : 86400.0);
             if (date != lf[3]) {
                 EXPECT_EQ(date, "260101");
             }
@@ -169,7 +171,8 @@ TEST(DFileLayout, FormatVersionDecidesTheVersionRecordAndGpsAltitude) {
             ASSERT_NE(fmtRecord, lines.end());
             EXPECT_DOUBLE_EQ(std::atof(fields(*fmtRecord)[3].c_str()), 1.6);
             // Field 20 of the A record is the aircraft's GPS altitude.
-            const auto a = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return isData(l, 'A'); });
+            const auto a =
+                std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return isData(l, 'A'); });
             ASSERT_NE(a, lines.end());
             EXPECT_NEAR(std::atof(fields(*a)[19].c_str()), m.drop.fall.samples.front().geometric, 15.0);
         }

@@ -76,7 +76,8 @@ TEST(DropSim, CleanDropHasDataEverywhereOnceTheGpsLocks) {
         // Without noise the file is the truth: the sensor reading, and the pressure
         // reads low by the port's defect.
         const TruthSample& truth = m.drop.fall.samples[i + 1];
-        EXPECT_NEAR(std::atof(f[kPressure.index].c_str()) - s.instrument.pressureDefect, truth.pressure, 0.006);
+        EXPECT_NEAR(std::atof(f[kPressure.index].c_str()) - s.instrument.pressureDefect, truth.pressure,
+                    0.006);
         EXPECT_NEAR(std::atof(f[kTemperature.index].c_str()), truth.sensorTemperature, 0.006);
     }
 }
@@ -107,7 +108,8 @@ TEST(DropSim, RequestedFaultsAppear) {
         gapRecords += gap;
         const bool spiked =
             (!missing(f, kPressure) && std::fabs(std::atof(f[5].c_str()) + 0.4 - truth.pressure) > 5.0) ||
-            (!missing(f, kTemperature) && std::fabs(std::atof(f[6].c_str()) - truth.sensorTemperature) > 3.0) ||
+            (!missing(f, kTemperature) &&
+             std::fabs(std::atof(f[6].c_str()) - truth.sensorTemperature) > 3.0) ||
             (!missing(f, kRh) && std::fabs(std::atof(f[7].c_str()) - truth.sensorRh) > 15.0) ||
             (!missing(f, kWspd) && std::atof(f[9].c_str()) - std::hypot(truth.sondeU, truth.sondeV) > 5.0);
         spikes += spiked;

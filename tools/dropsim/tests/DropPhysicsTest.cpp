@@ -58,7 +58,8 @@ TEST(DropPhysics, TruthHeightsAreHydrostatic) {
         EXPECT_LT(worst, 0.0002 * t.front().geopotential + 0.5);
         const SurfaceTruth& sfc = drop.fall.surface;
         const TruthSample& last = t.back();
-        const double toSurface = thickness(sfc.pressure, last.pressure, sfc.temperature, last.temperature, sfc.rh, last.rh);
+        const double toSurface =
+            thickness(sfc.pressure, last.pressure, sfc.temperature, last.temperature, sfc.rh, last.rh);
         EXPECT_NEAR(last.geopotential - toSurface, sfc.altitude, 1.0);
     }
 }
@@ -72,7 +73,8 @@ TEST(DropPhysics, FallSpeedIsTheParachuteTerminalSpeedOfTheLocalAir) {
         EXPECT_LT(last.geometric, 5.0);
         // m g = ½ ρ v² Cd A with ρ of moist air; 395 g under 676 cm².
         const double tk = last.temperature + 273.15;
-        const double e = 6.112 * std::exp(17.67 * last.temperature / (last.temperature + 243.5)) * last.rh / 100;
+        const double e =
+            6.112 * std::exp(17.67 * last.temperature / (last.temperature + 243.5)) * last.rh / 100;
         const double rho = (100 * last.pressure - 37.8 * e) / (287.05 * tk);
         const double v = std::sqrt(2 * 0.395 * 9.80665 / (rho * 0.70 * 0.0676));
         EXPECT_NEAR(last.fallSpeed, v, 0.02 * v);
@@ -83,7 +85,8 @@ TEST(DropPhysics, FallSpeedIsTheParachuteTerminalSpeedOfTheLocalAir) {
         // Time and height agree: the fall speed integrated over time is the descent.
         double fallen = 0.0;
         const auto& t = drop.fall.samples;
-        for (std::size_t i = 1; i < t.size(); ++i) fallen += 0.5 * (t[i].fallSpeed + t[i - 1].fallSpeed) * (t[i].time - t[i - 1].time);
+        for (std::size_t i = 1; i < t.size(); ++i)
+            fallen += 0.5 * (t[i].fallSpeed + t[i - 1].fallSpeed) * (t[i].time - t[i - 1].time);
         EXPECT_NEAR(fallen, t.front().geometric - last.geometric, 0.002 * fallen);
     }
 }
