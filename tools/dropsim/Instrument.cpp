@@ -145,20 +145,18 @@ void addCrcErrors(std::vector<DataRecord>& records, std::size_t first, const Ins
         if (i >= records.size()) break;
         DataRecord& r = records[i];
         r.crcError = true;
-        // A damaged frame: one of its values is garbage.
-        switch (rng.integer(0, 3)) {
-            case 0:
-                if (r.pressure) r.pressure = rng.uniform(100.0, 1050.0);
+        // A damaged frame: one of its values (the first present from a random
+        // start) is garbage.
+        std::optional<double>* values[] = {&r.pressure, &r.temperature, &r.rh1, &r.windDirection};
+        const double lo[] = {100.0, -70.0, 0.0, 0.0};
+        const double hi[] = {1050.0, 40.0, 100.0, 359.99};
+        const int start = rng.integer(0, 3);
+        for (int q = 0; q < 4; ++q) {
+            const int which = (start + q) % 4;
+            if (*values[which]) {
+                *values[which] = rng.uniform(lo[which], hi[which]);
                 break;
-            case 1:
-                if (r.temperature) r.temperature = rng.uniform(-70.0, 40.0);
-                break;
-            case 2:
-                if (r.rh1) r.rh1 = rng.uniform(0.0, 100.0);
-                break;
-            default:
-                if (r.windDirection) r.windDirection = rng.uniform(0.0, 359.99);
-                break;
+            }
         }
     }
 }
