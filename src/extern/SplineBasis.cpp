@@ -94,7 +94,8 @@ SplineBasis::SplineBasis(const double* x, std::size_t n, double wavelength, int 
         const int first = foldedWeights(v, w);
         for (int c = 0; c < 4 && first + c < unknownCount; ++c) {
             // Column first + c of the upper band; row first + r sits at offset bandWidth_ - (c - r).
-            double* column = band_.data() + static_cast<std::size_t>(first + c) * static_cast<std::size_t>(ld) +
+            double* column = band_.data() +
+                             static_cast<std::size_t>(first + c) * static_cast<std::size_t>(ld) +
                              static_cast<std::size_t>(bandWidth_ - c);
             for (int r = 0; r <= c; ++r) {
                 column[r] += w[r] * w[c];

@@ -63,7 +63,8 @@ bool potentialTemperatureKelvinArray(std::span<const double> kelvin, std::span<c
     return apply2(kelvin, pressure, out, [&](double t, double p) { return met.potentialTemperature(t, p); });
 }
 
-bool equivalentPotentialTemperatureArray(std::span<const double> celsius, std::span<const double> dewPointCelsius,
+bool equivalentPotentialTemperatureArray(std::span<const double> celsius,
+                                         std::span<const double> dewPointCelsius,
                                          std::span<const double> pressure, std::span<double> out) {
     const MetFormulas met;
     return apply3(celsius, dewPointCelsius, pressure, out, [&](double t, double td, double p) {

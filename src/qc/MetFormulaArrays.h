@@ -18,7 +18,8 @@ bool potentialTemperatureArray(std::span<const double> celsius, std::span<const 
                                std::span<double> out);
 bool potentialTemperatureKelvinArray(std::span<const double> kelvin, std::span<const double> pressure,
                                      std::span<double> out);
-bool equivalentPotentialTemperatureArray(std::span<const double> celsius, std::span<const double> dewPointCelsius,
+bool equivalentPotentialTemperatureArray(std::span<const double> celsius,
+                                         std::span<const double> dewPointCelsius,
                                          std::span<const double> pressure, std::span<double> out);
 bool virtualTemperatureArray(std::span<const double> celsius, std::span<const double> relativeHumidity,
                              std::span<const double> pressure, std::span<double> out);

@@ -10,7 +10,7 @@ namespace velta {
 namespace {
 
 constexpr double CelsiusOffset = 273.16;
-constexpr double DegreesPerRadian = 57.29582790879778;  // 180 / 3.14159
+constexpr double DegreesPerRadian = 57.29582790879778;    // 180 / 3.14159
 constexpr double RadiansPerDegree = 0.01745327777777778;  // 3.14159 / 180
 
 // Newton iteration of the dew point never needs this many steps for finite positive humidity (the
@@ -50,7 +50,7 @@ double MetFormulas::saturationVaporPressure(double kelvin) const {
 double MetFormulas::potentialTemperature(double kelvin, double pressure) const {
     const double x = 1000.0 / pressure;
     // Taylor series of x^0.28537338 about 1000/700, 1000/350 and 1000/175.
-    auto series = [](double u, const double (&c)[7]) {
+    auto series = [](double u, const double(&c)[7]) {
         double sum = c[6];
         for (int k = 5; k >= 0; --k) {
             sum = sum * u + c[k];
@@ -58,12 +58,12 @@ double MetFormulas::potentialTemperature(double kelvin, double pressure) const {
         return sum;
     };
     if (pressure > 500.0) {
-        static constexpr double c[7] = {1.10714599, 0.22116497,  -0.05531763, 0.02213146,
+        static constexpr double c[7] = {1.10714599,  0.22116497, -0.05531763, 0.02213146,
                                         -0.01051376, 0.00546766, -0.00300743};
         return kelvin * series(x - 1.4285714285714286, c);
     }
     if (pressure > 250.0) {
-        static constexpr double c[7] = {1.34930719, 0.13476972,  -0.01685425, 0.00337152,
+        static constexpr double c[7] = {1.34930719,  0.13476972, -0.01685425, 0.00337152,
                                         -0.00080084, 0.00020824, -0.00005727};
         return kelvin * series(x - 2.857142857142857, c);
     }
@@ -80,7 +80,8 @@ double MetFormulas::saturationMixingRatio(double kelvin, double pressure) const 
     return 622.0 * es / (pressure - es);
 }
 
-double MetFormulas::equivalentPotentialTemperature(double kelvin, double dewPointKelvin, double pressure) const {
+double MetFormulas::equivalentPotentialTemperature(double kelvin, double dewPointKelvin,
+                                                   double pressure) const {
     // A dew point above the temperature (supersaturation, or a measurement error) has no lifting
     // condensation level; it is treated as saturated air.
     const double td = dewPointKelvin > kelvin ? kelvin : dewPointKelvin;

@@ -13,7 +13,8 @@ const std::array<double, SaturationTableSize>& saturationTable() {
     static const std::array<double, SaturationTableSize> table = [] {
         std::array<double, SaturationTableSize> t{};
         for (int k = 0; k < SaturationTableSize; ++k) {
-            const double es = closedFormSaturationVaporPressure(SaturationTableStart + SaturationTableStep * k);
+            const double es =
+                closedFormSaturationVaporPressure(SaturationTableStart + SaturationTableStep * k);
             t[static_cast<std::size_t>(k)] = std::round(es * 1.0e5) / 1.0e5;
         }
         return t;

@@ -43,7 +43,8 @@ TEST(SplineCurveTest, StraightLinePassesUnchangedAndContinuesStraightBeyondTheDa
 // Amplitude kept by the filter for a sinusoid of the given wavelength, measured away from the ends.
 double passedAmplitude(double wavelength, double cutoff) {
     const double dt = cutoff / 20.0;
-    const std::vector<double> x = evenly(0.0, dt, static_cast<std::size_t>(60.0 * std::max(wavelength, cutoff) / dt));
+    const std::vector<double> x =
+        evenly(0.0, dt, static_cast<std::size_t>(60.0 * std::max(wavelength, cutoff) / dt));
     std::vector<double> y(x.size());
     for (std::size_t i = 0; i < x.size(); ++i) {
         y[i] = std::sin(2.0 * Pi * x[i] / wavelength + 0.3);
@@ -73,9 +74,9 @@ TEST(SplineCurveTest, WavelengthIsTheCutOff) {
         double high;
     };
     const Case cases[] = {
-        {4.0, 0.9, 1.0},         // kept
-        {1.0, 0.4, 0.6},         // half at the cut-off
-        {1.0 / 3.0, 0.0, 0.1},   // damped
+        {4.0, 0.9, 1.0},        // kept
+        {1.0, 0.4, 0.6},        // half at the cut-off
+        {1.0 / 3.0, 0.0, 0.1},  // damped
     };
     for (const Case& c : cases) {
         for (double cutoff : {5.0, 100.0}) {

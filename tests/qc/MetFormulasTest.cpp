@@ -22,11 +22,10 @@ TEST(MetFormulasTest, DewPointWorkedValues) {
         double tolerance;
     };
     const Case cases[] = {
-        {20.0, 50.0, 9.402, 0.0005},
-        {-40.0, 10.0, -61.021, 0.0005},
-        {20.0, 100.0, 20.0, 1e-12},   // saturated: T itself
-        {20.0, 100.5, 20.0, 0.0},     // above saturation: capped at T
-        {20.0, 0.0, -273.16, 0.0},    // no vapour: the limit, absolute zero
+        {20.0, 50.0, 9.402, 0.0005}, {-40.0, 10.0, -61.021, 0.0005},
+        {20.0, 100.0, 20.0, 1e-12},  // saturated: T itself
+        {20.0, 100.5, 20.0, 0.0},    // above saturation: capped at T
+        {20.0, 0.0, -273.16, 0.0},   // no vapour: the limit, absolute zero
         {20.0, -3.0, -273.16, 0.0},
     };
     for (const Case& c : cases) {
@@ -79,8 +78,7 @@ TEST(MetFormulasTest, PotentialTemperatureBandsSwitchBelowTheEdges) {
         double theta;
     };
     const Case cases[] = {
-        {1000.0, 300.0018346637201},
-        {850.0, 314.24130302890796},
+        {1000.0, 300.0018346637201}, {850.0, 314.24130302890796},
         {500.0, 365.6199208998376},  // second band (the first would give 365.6099943)
         {250.0, 445.5903723725998},  // third band (the second would give 445.5782733)
         {125.0, 543.0490980988243},  // power law (the third band would give 543.0376594)
