@@ -1,0 +1,58 @@
+#include "cli/BatchOptions.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "config/ConfigSet.h"
+#include "config/OverrideOptions.h"
+
+namespace velta::cli {
+namespace {
+
+bool isOverrideName(const std::string& name) {
+    for (const std::string& known : overrideOptionNames())
+        if (name == known) return true;
+    return false;
+}
+
+bool parseNumber(const std::string& text, double& value) {
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    auto [ptr, ec] = std::from_chars(begin, end, value);
+    return ec == std::errc() && ptr == end && std::isfinite(value);
+}
+
+}  // namespace
+
+bool applyOptionAssignments(ConfigSet& set, const std::vector<std::string>& assignments, std::string& problem) {
+    for (const std::string& assignment : assignments) {
+        auto eq = assignment.find('=');
+        if (eq == std::string::npos || eq == 0) {
+            problem = "--option expects Name=value, got '" + assignment + "'";
+            return false;
+        }
+        const std::string name = assignment.substr(0, eq);
+        const std::string text = assignment.substr(eq + 1);
+        ConfigOption* option = set.option(name);
+        if (option && !option->numeric()) {
+            option->setText(text);
+            continue;
+        }
+        if (!option && !isOverrideName(name)) {
+            problem = "unknown option '" + name + "'";
+            return false;
+        }
+        double value = 0.0;
+        if (!parseNumber(text, value)) {
+            problem = "option " + name + " needs a number, got '" + text + "'";
+            return false;
+        }
+        if (option)
+            option->setValue(value);
+        else
+            set.addNumeric(name, value, value, value, false);
+    }
+    return true;
+}
+
+}  // namespace velta::cli
