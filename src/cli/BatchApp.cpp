@@ -66,7 +66,13 @@ int runBatch(int argc, char** argv) {
     app.add_option("--set", options.setName, "Configuration set to use instead of the active one");
     app.add_option("--option", options.assignments,
                    "Name=value: sets an option or an override for this run only (repeatable)");
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // Help and version answer 0; every usage error answers 2.
+        int code = app.exit(e);
+        return code == 0 ? 0 : 2;
+    }
 
     ConfigLocation config = locateConfiguration(options.configPath, argc > 0 ? argv[0] : "");
     if (!config.found) {
