@@ -4,23 +4,20 @@
 
 namespace velta {
 
-namespace {
-
-bool isVersionRecord(std::string_view line) {
-    char kind, letter;
-    return LineRecordReader::recordKeys(line, kind, letter) && kind == 'T' && letter == 'F';
-}
-
-}  // namespace
-
 KarvoReader::KarvoReader(LineReader& lines, std::string_view firstLine) {
     valid_ = true;
     raw_.ascending = false;
 
     const std::size_t start = lines.position();
     std::string_view line;
-    while (lines.next(line))
-        if (isVersionRecord(line)) formatVersion_ = text::toNumber(text::field(line, 4));
+    std::size_t dataRecords = 0;
+    char kind, letter;
+    while (lines.next(line)) {
+        if (!recordKeys(line, kind, letter)) continue;
+        if (kind == 'T' && letter == 'F') formatVersion_ = text::toNumber(text::field(line, 4));
+        if (kind == 'D' && letter == 'S') ++dataRecords;
+    }
+    raw_.records.reserve(dataRecords + 1);
 
     lines.seek(start);
     bool complete = readLine(firstLine);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,7 @@ namespace velta {
 
 class LineReader {
 public:
-    explicit LineReader(std::string text) : text_(std::move(text)) {}
+    explicit LineReader(std::string_view text);
 
     // Everything from the stream's current position to its end.
     static LineReader fromStream(std::istream& in);
@@ -24,12 +25,15 @@ public:
 
     // Where the next line starts, to come back to it with seek().
     std::size_t position() const { return pos_; }
-    void seek(std::size_t position) { pos_ = position < text_.size() ? position : text_.size(); }
+    void seek(std::size_t position) { pos_ = position < size_ ? position : size_; }
 
-    bool atEnd() const { return pos_ >= text_.size(); }
+    bool atEnd() const { return pos_ >= size_; }
 
 private:
-    std::string text_;
+    LineReader(std::unique_ptr<char[]> data, std::size_t size) : data_(std::move(data)), size_(size) {}
+
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
     std::size_t pos_ = 0;
 };
 

@@ -197,3 +197,24 @@ TEST(KarvoReader, LineEndsOfEveryKindAndNoFinalLineEnd) {
 
 }  // namespace
 }  // namespace velta
+
+namespace velta {
+namespace {
+
+TEST(KarvoReader, ReadsTheSampleDrops) {
+    struct Case { const char* name; int records; bool gps; };
+    for (const Case c : {Case{"D20250915_174512.1", 984, true}, Case{"D20250915_181630.1", 825, true},
+                         Case{"D20250916_203000.1", 1693, false}}) {
+        const SoundingFile file(test::sourcePath(std::string("samples/") + c.name));
+        ASSERT_TRUE(file.valid()) << c.name << ": " << file.errorText();
+        const RawData& raw = file.raw();
+        EXPECT_EQ(raw.records.count(), c.records) << c.name;
+        EXPECT_EQ(raw.records.gpsAltitude.back() != -999.0, c.gps) << c.name;
+        EXPECT_GE(raw.records.time.front(), 0.0) << c.name;
+        EXPECT_FALSE(raw.operatorName.empty()) << c.name;
+        EXPECT_FALSE(raw.projectid.empty()) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace velta
