@@ -1,7 +1,6 @@
 // Any bytes as velta.xml: the registry reads them without crashing or hanging, and a file it
 // understood survives binding the catalogue, editing, copying and saving, and reads back.
 #include <unistd.h>
-#include <xercesc/util/PlatformUtils.hpp>
 
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <xercesc/util/PlatformUtils.hpp>
 
 #include "config/ConfigSet.h"
 #include "config/Registry.h"
@@ -39,7 +39,8 @@ const fs::path& workDir() {
         fs::path d = base / ("velta-registry-fuzz-" + std::to_string(::getpid()));
         fs::create_directories(d);
         fs::path source = fs::path(__FILE__).parent_path().parent_path() / "share" / "velta.dtd";
-        if (const char* root = std::getenv("VELTA_SOURCE_DIR")) source = fs::path(root) / "share" / "velta.dtd";
+        if (const char* root = std::getenv("VELTA_SOURCE_DIR"))
+            source = fs::path(root) / "share" / "velta.dtd";
         std::string dtd = readAll(source);
         writeAll(d / "velta.dtd", reinterpret_cast<const uint8_t*>(dtd.data()), dtd.size());
         return d;

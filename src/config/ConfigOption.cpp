@@ -8,7 +8,12 @@
 namespace velta {
 
 ConfigOption::ConfigOption(const std::string& name, OptionStore& store, double defaultValue, bool bound)
-    : name_(name), store_(&store), current_(defaultValue), default_(defaultValue), bound_(bound), numeric_(true) {
+    : name_(name),
+      store_(&store),
+      current_(defaultValue),
+      default_(defaultValue),
+      bound_(bound),
+      numeric_(true) {
     if (bound_) {
         NumericBinding b = store_->bindNumeric(name_, defaultValue);
         current_ = b.current;

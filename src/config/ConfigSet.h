@@ -25,6 +25,7 @@ public:
     std::string name() const;
 
     // Adds (or replaces) an option. The bounds are accepted for the editors' sake and not enforced.
+    // A pointer to an option stays valid until that option is replaced or removed.
     void addNumeric(const std::string& name, double defaultValue, double lower, double upper, bool bound);
     void addText(const std::string& name, const std::string& defaultText, bool bound);
     void remove(const std::string& name);

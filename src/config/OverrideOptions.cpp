@@ -7,8 +7,8 @@ namespace velta {
 
 const std::vector<std::string>& overrideOptionNames() {
     static const std::vector<std::string> names = {
-        "launchPresOverride", "launchTdryOverride", "launchRhOverride", "launchWspdOverride",
-        "launchWdirOverride", "launchLatOverride",  "launchLonOverride", "launchAltOverride",
+        "launchPresOverride", "launchTdryOverride", "launchRhOverride",     "launchWspdOverride",
+        "launchWdirOverride", "launchLatOverride",  "launchLonOverride",    "launchAltOverride",
         "sfcPresOverride",    "sfcAltOverride",     "lastDataTimeOverride",
     };
     return names;

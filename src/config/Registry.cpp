@@ -1,5 +1,12 @@
 #include "config/Registry.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <mutex>
+#include <sstream>
 #include <xercesc/dom/DOM.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/parsers/XercesDOMParser.hpp>
@@ -10,14 +17,6 @@
 #include <xercesc/util/TransService.hpp>
 #include <xercesc/util/XMLString.hpp>
 #include <xercesc/util/XMLUni.hpp>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
-#include <mutex>
-#include <sstream>
 
 #include "config/AtomicFile.h"
 #include "config/NumberText.h"
@@ -161,7 +160,8 @@ public:
                 dtdMissing_ = !readWholeFile(dtdPath_, dtd_);
             }
             if (!dtdMissing_) {
-                return new MemBufInputSource(reinterpret_cast<const XMLByte*>(dtd_.data()), dtd_.size(), kDtd);
+                return new MemBufInputSource(reinterpret_cast<const XMLByte*>(dtd_.data()), dtd_.size(),
+                                             kDtd);
             }
         }
         static const XMLByte nothing[1] = {0};
@@ -216,8 +216,7 @@ const XMLCh* typeName(OptionKind kind) {
 
 struct Registry::Impl {
     explicit Impl(std::string p)
-        : path(std::move(p)),
-          resolver((std::filesystem::path(path).parent_path() / "velta.dtd").string()) {}
+        : path(std::move(p)), resolver((std::filesystem::path(path).parent_path() / "velta.dtd").string()) {}
 
     ~Impl() {
         try {
@@ -324,7 +323,9 @@ void Registry::Impl::readSet(DOMElement* setElement, const std::string& setName)
 void Registry::Impl::readOption(DOMElement* option, Entry& entry) {
     if (!option->hasAttribute(kType)) return;
     std::string type = attribute(option, kType);
-    entry.kind = type == "bool" ? OptionKind::Bool : type == "numeric" ? OptionKind::Numeric : OptionKind::String;
+    entry.kind = type == "bool"      ? OptionKind::Bool
+                 : type == "numeric" ? OptionKind::Numeric
+                                     : OptionKind::String;
     entry.immediate = attribute(option, kImmediate) == "true";
     for (DOMNode* child = option->getFirstChild(); child; child = child->getNextSibling()) {
         if (child->getNodeType() != DOMNode::ELEMENT_NODE || !child->getFirstChild()) continue;
@@ -476,7 +477,8 @@ void Registry::save(bool immediateOnly) {
         for (auto& [setName, set] : d.entries) {
             for (auto& [optionName, entry] : set) {
                 if (!(entry.immediate || !immediateOnly) || !entry.element) continue;
-                for (DOMNode* child = entry.element->getFirstChild(); child; child = child->getNextSibling()) {
+                for (DOMNode* child = entry.element->getFirstChild(); child;
+                     child = child->getNextSibling()) {
                     if (named(child, kCurrent)) d.putText(static_cast<DOMElement*>(child), entry.current);
                     if (named(child, kDefault)) d.putText(static_cast<DOMElement*>(child), entry.defaultText);
                 }

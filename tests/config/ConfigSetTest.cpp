@@ -100,8 +100,8 @@ TEST(ConfigSet, TextAndValueAccessors) {
 
 TEST(ConfigSet, ImmediateSaveMarksOnlyImmediateOptionsSaved) {
     ConfigDir dir("immediate-set");
-    Registry registry(dir.write(configFile(
-        "A", set("A", option("DataDir", "string", "/a", "/a", true) + option("ChuteArea", "numeric", "1", "1")))));
+    Registry registry(dir.write(configFile("A", set("A", option("DataDir", "string", "/a", "/a", true) +
+                                                             option("ChuteArea", "numeric", "1", "1")))));
     ConfigSet options(registry);
     options.option("DataDir")->setText("/b");
     options.option("ChuteArea")->setValue(2);
@@ -123,8 +123,8 @@ TEST(ConfigSet, OverridesAreUnboundAndNeverReachTheFile) {
         const char* text;
         std::optional<double> value;
     };
-    for (Case c : {Case{" 12.5 ", 12.5}, Case{"\t-3e2\n", -300.0}, Case{"abc", 0.0}, Case{"   ", std::nullopt},
-                   Case{"", std::nullopt}, Case{"7x", 7.0}}) {
+    for (Case c : {Case{" 12.5 ", 12.5}, Case{"\t-3e2\n", -300.0}, Case{"abc", 0.0},
+                   Case{"   ", std::nullopt}, Case{"", std::nullopt}, Case{"7x", 7.0}}) {
         setOverrideFromText(options, "launchPresOverride", "1");
         setOverrideFromText(options, "launchPresOverride", c.text);
         EXPECT_EQ(options.numericValue("launchPresOverride"), c.value) << '"' << c.text << '"';

@@ -1,14 +1,14 @@
 // The shipped velta.xml: valid against velta.dtd, and every catalogue option present and typed.
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 #include <xercesc/dom/DOM.hpp>
 #include <xercesc/parsers/XercesDOMParser.hpp>
 #include <xercesc/sax/ErrorHandler.hpp>
 #include <xercesc/sax/SAXParseException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/XMLString.hpp>
-
-#include <map>
-#include <string>
 
 #include "ConfigFixture.h"
 #include "config/ConfigSet.h"

@@ -11,8 +11,9 @@ namespace velta {
 namespace {
 
 TEST(NumberText, LeadingNumberReadsAsAtofDoes) {
-    for (const char* text : {"12.5", "  -3.25xyz", "+4", "\t\n7e2", "1e-2", ".5", "-.5e1", "abc", "", "+", "-",
-                             "+-3", "--3", " 0x", "1e", "1e+", "5.", "1e400", "-1e400", "1e-400", "inf", "-nan"}) {
+    for (const char* text :
+         {"12.5", "  -3.25xyz", "+4",  "\t\n7e2", "1e-2", ".5", "-.5e1", "abc",    "",       "+",   "-",
+          "+-3",  "--3",        " 0x", "1e",      "1e+",  "5.", "1e400", "-1e400", "1e-400", "inf", "-nan"}) {
         double expected = std::atof(text);
         double got = leadingNumber(text);
         if (std::isnan(expected)) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,9 @@ TEST(RegistryRead, FilesThatAreNotConfigurationsGiveStatus2) {
         {"empty active", "<veltaConfig><active/><set name=\"A\"/></veltaConfig>"},
         {"active names a missing set", configFile("B", set("A", kOneOption))},
         {"no set", configFile("A", "")},
-        {"other DTD missing", "<!DOCTYPE veltaConfig SYSTEM \"velta.dtd\"><veltaConfig><active>A</active>"
-                              "<set name=\"A\"/></veltaConfig>"},
+        {"other DTD missing",
+         "<!DOCTYPE veltaConfig SYSTEM \"velta.dtd\"><veltaConfig><active>A</active>"
+         "<set name=\"A\"/></veltaConfig>"},
     };
     for (const BadFile& c : cases) {
         ConfigDir dir(std::string("bad-") + std::to_string(&c - cases.data()));
@@ -49,11 +51,11 @@ TEST(RegistryRead, FilesThatAreNotConfigurationsGiveStatus2) {
 TEST(RegistryRead, SetsNestedDeeperAreFoundAndTextsAreTrimmed) {
     ConfigDir dir("nested");
     std::string xml =
-        "<?xml version=\"1.0\"?>\n<wrapper><veltaConfig>\n<group><active>\n  Two words \r\n</active></group>\n"
+        "<?xml version=\"1.0\"?>\n<wrapper><veltaConfig>\n<group><active>\n  Two words "
+        "\r\n</active></group>\n"
         "<group><inner>" +
-        set("Two words", option(" ChuteArea ", " numeric\n", "\n  12.5abc  ", "3")) +
-        "</inner></group>\n" + set("Other", option("ChuteArea", "numeric", "99", "99")) +
-        "</veltaConfig></wrapper>\n";
+        set("Two words", option(" ChuteArea ", " numeric\n", "\n  12.5abc  ", "3")) + "</inner></group>\n" +
+        set("Other", option("ChuteArea", "numeric", "99", "99")) + "</veltaConfig></wrapper>\n";
     Registry registry(dir.write(xml));
     ASSERT_EQ(registry.status(), 0);
     EXPECT_EQ(registry.activeSetName(), "Two words");

@@ -2,7 +2,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-
 #include <filesystem>
 #include <string>
 
@@ -27,7 +26,9 @@ std::string twoSets() {
                                set("B", option("Imm", "numeric", "7.000000", "7.000000", true)));
 }
 
-std::filesystem::file_time_type mtime(const std::string& path) { return std::filesystem::last_write_time(path); }
+std::filesystem::file_time_type mtime(const std::string& path) {
+    return std::filesystem::last_write_time(path);
+}
 
 TEST(RegistrySave, SavingWithoutChangesRewritesNothing) {
     ConfigDir dir("unchanged");
@@ -116,8 +117,8 @@ TEST(RegistrySave, Utf16InTextsIsWrittenAsUtf8) {
 
 TEST(RegistrySave, BindingCreatesMissingOptionsFilledAtTheNextFullSave) {
     ConfigDir dir("create");
-    std::string path = dir.write(configFile("A", set("A", option("Imm", "numeric", "1", "1", true)) +
-                                                     set("Empty", "")));
+    std::string path =
+        dir.write(configFile("A", set("A", option("Imm", "numeric", "1", "1", true)) + set("Empty", "")));
     {
         Registry registry(path);
         ASSERT_EQ(registry.status(), 0);
