@@ -25,23 +25,26 @@ double periodEnd(double startTime, double count, double tau) {
 
 AmbientEquilibration::Period AmbientEquilibration::temperaturePeriod(const Ambient& ambient,
                                                                      double startTime) const {
-    const double v = fallSpeed(ambient.pressure, ambient.temperature, chuteArea_, sensor::ParachuteDrag, sondeMass_);
+    const double v =
+        fallSpeed(ambient.pressure, ambient.temperature, chuteArea_, sensor::ParachuteDrag, sondeMass_);
     const double tau = tdryTimeConstant(ambient.pressure, ambient.temperature, v);
     const double n = equilibrationCount(sensor::CabinTemperature - ambient.temperature, sensor::TdryAccuracy);
     if (n == 0.0) return {startTime, 0.0};
     return {periodEnd(startTime, n, tau), n};
 }
 
-AmbientEquilibration::Period AmbientEquilibration::humidityPeriod(const Ambient& ambient, const DataSeries& humidity,
-                                                                  const DataSeries& pressure, double temperatureEnd) {
+AmbientEquilibration::Period AmbientEquilibration::humidityPeriod(const Ambient& ambient,
+                                                                  const DataSeries& humidity,
+                                                                  const DataSeries& pressure,
+                                                                  double temperatureEnd) {
     const double t0 = humidity.time(0);
     if (!(sensor::RhAccuracy > 0.0) || ambient.temperature == sensor::CabinTemperature) return {t0, 0.0};
     const RhTimeConstantByPressure source(pressure);
     std::optional<double> tau = source.timeConstantAt(t0);
     if (!tau && !pressure.empty()) tau = source.timeConstantAt(pressure.time(0));
     const double dt = ambient.temperature + 243.5;
-    const double error =
-        ambient.humidity * kMagnusSlope * std::fabs(ambient.temperature - sensor::CabinTemperature) / (dt * dt);
+    const double error = ambient.humidity * kMagnusSlope *
+                         std::fabs(ambient.temperature - sensor::CabinTemperature) / (dt * dt);
     const double logRatio = -std::log(sensor::RhAccuracy / error);
     const double n = logRatio > 0.0 ? logRatio : 0.0;
     if (n == 0.0) return {t0, 0.0};

@@ -27,16 +27,16 @@ public:
     AmbientEquilibration(double chuteArea, double sondeMass) : chuteArea_(chuteArea), sondeMass_(sondeMass) {}
 
     // Removes the equilibration periods from the series (null counts as empty) and logs them.
-    void operator()(DataSeries* pressure, DataSeries* temperature, DataSeries* humidity, const Ambient& ambient,
-                    ProcessingLog& log) const;
+    void operator()(DataSeries* pressure, DataSeries* temperature, DataSeries* humidity,
+                    const Ambient& ambient, ProcessingLog& log) const;
 
     // The temperature sensor's period, counted from startTime (the first temperature time).
     Period temperaturePeriod(const Ambient& ambient, double startTime) const;
     // The humidity sensor's period, counted from the first humidity time, with the time constant
     // taken from the pressure. When no time constant can be had, the period ends at
     // temperatureEnd, so that humidity loses no more than temperature does.
-    static Period humidityPeriod(const Ambient& ambient, const DataSeries& humidity, const DataSeries& pressure,
-                                 double temperatureEnd);
+    static Period humidityPeriod(const Ambient& ambient, const DataSeries& humidity,
+                                 const DataSeries& pressure, double temperatureEnd);
 
 private:
     double chuteArea_;

@@ -28,8 +28,8 @@ void integrate(QcRun& run, const char* key, const DataSeries& pressure, double a
     const DataSeries* temperature = s.series("QCTdry");
     const DataSeries* humidity = s.series("QCRH");
     DataSeries& altitude = s.addSeries(key, DataSeries(pressure, key));
-    HeightIntegrator(pressure, temperature ? *temperature : none, humidity ? *humidity : none, anchor, from)(
-        altitude);
+    HeightIntegrator(pressure, temperature ? *temperature : none, humidity ? *humidity : none, anchor,
+                     from)(altitude);
 }
 
 // The pressure of the temporary launch point of a drop whose QCPres has none: the first raw

@@ -12,7 +12,8 @@ int32_t applyLaunchOverride(DataSeries& series, const ConfigSet& options, const 
                             int32_t launchFlag) {
     const std::optional<double> value = options.numericValue(option);
     if (!value) return -1;
-    if (series.empty()) return series.insertInOrder(DataPoint{kLaunchTime, *value, launchFlag | FlagOverride});
+    if (series.empty())
+        return series.insertInOrder(DataPoint{kLaunchTime, *value, launchFlag | FlagOverride});
     if (!series.hasFlags(0, launchFlag)) return -1;
     series.setValue(0, *value);
     series.setFlags(0, FlagOverride);

@@ -39,7 +39,8 @@ void setLaunchOverrides(QcRun& run) {
 }
 
 void applySensorOffsets(QcRun& run) {
-    for (auto [key, option] : {std::pair{"QCPres", "PresOffset"}, {"QCTdry", "TdryOffset"}, {"QCRH", "RHOffset"}}) {
+    for (auto [key, option] :
+         {std::pair{"QCPres", "PresOffset"}, {"QCTdry", "TdryOffset"}, {"QCRH", "RHOffset"}}) {
         DataSeries* s = run.sounding.series(key);
         if (s) OffsetAdder{run.number(option, 0.0)}(*s);
     }

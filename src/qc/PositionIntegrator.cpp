@@ -44,7 +44,8 @@ void PositionIntegrator::operator()(DataSeries& latitude, DataSeries& longitude)
     for (int32_t i = 1; i < longitude.size(); ++i) {
         // Each longitude step needs the latitude reached at the same point.
         const std::optional<double> dx =
-            i < latitude.size() ? displacement(*u_, longitude.time(i - 1), longitude.time(i), span_) : std::nullopt;
+            i < latitude.size() ? displacement(*u_, longitude.time(i - 1), longitude.time(i), span_)
+                                : std::nullopt;
         if (!dx) {
             truncate(longitude, i);
             break;

@@ -18,13 +18,15 @@ namespace {
 constexpr double kMaxGap = 60.0;
 
 // The option's value when set, else the header value when valid, else the fallback.
-double launchValue(const QcRun& run, const char* option, double headerValue, bool headerValid, double fallback) {
+double launchValue(const QcRun& run, const char* option, double headerValue, bool headerValid,
+                   double fallback) {
     if (const std::optional<double> v = run.options.numericValue(option)) return *v;
     return headerValid ? headerValue : fallback;
 }
 
 // The wavelength of a dynamic correction when its switch is on and its wavelength is set.
-std::optional<double> correctionWavelength(const QcRun& run, const char* switchName, const char* wavelengthName) {
+std::optional<double> correctionWavelength(const QcRun& run, const char* switchName,
+                                           const char* wavelengthName) {
     if (!run.options.boolValue(switchName).value_or(false)) return std::nullopt;
     return run.options.numericValue(wavelengthName);
 }

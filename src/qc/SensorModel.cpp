@@ -7,7 +7,7 @@ namespace velta {
 
 namespace {
 
-constexpr double kGasConstant = 287.0;  // J/(kg K), dry air
+constexpr double kGasConstant = 287.0;       // J/(kg K), dry air
 constexpr double kSensorDiameter = 0.00215;  // m
 constexpr double kHeatCapacityTerm = 2.6e-6;
 constexpr double kAreaTerm = 1.4e-5;

@@ -19,7 +19,8 @@ SplineCurve fitCurve(const DataSeries& series, double wavelength) {
 
 }  // namespace
 
-SmoothedSlope::SmoothedSlope(const DataSeries& series, double wavelength) : curve_(fitCurve(series, wavelength)) {}
+SmoothedSlope::SmoothedSlope(const DataSeries& series, double wavelength)
+    : curve_(fitCurve(series, wavelength)) {}
 
 int32_t SmoothedSlope::firstCorrected(const DataSeries& series) {
     return (series.flags(0) & kKeptFlags) != 0 ? 1 : 0;

@@ -40,13 +40,14 @@ bool SurfaceObservation::operator()(const Series& series, ProcessingLog& log) co
     if (fall > 0.0) return false;
     const double surfaceTime = lastTime + TimeToSurface;
 
-    const double rh = std::clamp(atOrBeyond(series.humidity, lastTime, 3.0).value_or(kDefaultSurfaceRh), 0.0, 100.0);
+    const double rh =
+        std::clamp(atOrBeyond(series.humidity, lastTime, 3.0).value_or(kDefaultSurfaceRh), 0.0, 100.0);
     const std::optional<double> lastPressure = atOrBeyond(series.pressure, lastTime, 20.0);
     if (!lastPressure) return false;
     const std::optional<double> temperature = atOrBeyond(series.temperature, lastTime, 3.0);
-    double surfacePressure = temperature
-                                 ? pressureAtHeight(*lastPressure, *temperature, *temperature, rh, rh, 0.0, fall)
-                                 : *lastPressure - fall * kMbPerMetre;
+    double surfacePressure =
+        temperature ? pressureAtHeight(*lastPressure, *temperature, *temperature, rh, rh, 0.0, fall)
+                    : *lastPressure - fall * kMbPerMetre;
     // The ground is below the last sample: its pressure is not lower than the last one measured.
     surfacePressure = std::max(surfacePressure, series.pressure->value(series.pressure->lastIndex()));
 
@@ -54,7 +55,8 @@ bool SurfaceObservation::operator()(const Series& series, ProcessingLog& log) co
     log.add(LogCategory, labelledValue("Extrapolated surface time: ", surfaceTime, 1, "s"));
     log.add(LogCategory, labelledValue("Fall distance from last frame: ", -fall, 1, "m"));
     log.add(LogCategory, labelledValue("Extrapolated surface pressure: ", surfacePressure, 1, "mb"));
-    if (temperature && series.temperature && appendSurfacePoint(*series.temperature, surfaceTime, *temperature))
+    if (temperature && series.temperature &&
+        appendSurfacePoint(*series.temperature, surfaceTime, *temperature))
         log.add(LogCategory, labelledValue("Extrapolated surface temperature: ", *temperature, 1, "C"));
     if (series.humidity && appendSurfacePoint(*series.humidity, surfaceTime, rh))
         log.add(LogCategory, labelledValue("Extrapolated surface rh: ", rh, 1, "%"));

@@ -18,7 +18,8 @@ namespace {
 
 using test::StepFixture;
 
-DataSeries makeSeries(const std::vector<double>& times, const std::vector<double>& values, int32_t firstFlags = 0) {
+DataSeries makeSeries(const std::vector<double>& times, const std::vector<double>& values,
+                      int32_t firstFlags = 0) {
     DataSeries s("S");
     for (std::size_t i = 0; i < times.size(); ++i) s.append(values[i], times[i]);
     if (firstFlags != 0) s.setFlags(0, firstFlags);
@@ -42,14 +43,21 @@ TEST(LaunchOverrideTest, WritesOnlyIntoLaunchPointsOfTheSoundingsDirection) {
         {"empty ascending series", true, {}, 0, FlagSurface, 0, {777}, FlagSurface | FlagOverride},
         {"launch point", true, {-1, 0}, FlagLaunch, FlagLaunch, 0, {777, 501}, FlagLaunch | FlagOverride},
         {"ordinary first record", true, {0, 1}, 0, FlagLaunch, -1, {500, 501}, 0},
-        {"launch flag of the other direction", true, {-1, 0}, FlagSurface, FlagLaunch, -1, {500, 501},
+        {"launch flag of the other direction",
+         true,
+         {-1, 0},
+         FlagSurface,
+         FlagLaunch,
+         -1,
+         {500, 501},
          FlagSurface},
     };
     for (const Case& c : cases) {
         StepFixture f;
         if (c.optionSet) f.set("launchPresOverride", 777);
         DataSeries s = makeSeries(c.times, {500, 501}, c.firstFlags);
-        EXPECT_EQ(applyLaunchOverride(s, f.options, "launchPresOverride", c.launchFlag), c.expectedIndex) << c.what;
+        EXPECT_EQ(applyLaunchOverride(s, f.options, "launchPresOverride", c.launchFlag), c.expectedIndex)
+            << c.what;
         EXPECT_EQ(s.values(), c.expectedValues) << c.what;
         EXPECT_EQ(s.time(0), c.times.empty() ? -1.0 : c.times[0]) << c.what;
         EXPECT_EQ(s.flags(0), c.expectedFirstFlags) << c.what;
@@ -167,10 +175,10 @@ TEST_F(SurfaceObservationTest, WithoutFallRateAssumesTwelveMetresPerSecond) {
     EXPECT_EQ(f.series("QCRH").value(3), 80.0);
     char pressureLine[64];
     std::snprintf(pressureLine, sizeof pressureLine, "Extrapolated surface pressure: %.1fmb", psfc);
-    EXPECT_EQ(lines(), (std::vector<std::string>{"Extrapolated surface time: 100.5s",
-                                                 "Fall distance from last frame: 6.5m", pressureLine,
-                                                 "Extrapolated surface temperature: 26.0C",
-                                                 "Extrapolated surface rh: 80.0%"}));
+    EXPECT_EQ(lines(),
+              (std::vector<std::string>{
+                  "Extrapolated surface time: 100.5s", "Fall distance from last frame: 6.5m", pressureLine,
+                  "Extrapolated surface temperature: 26.0C", "Extrapolated surface rh: 80.0%"}));
 }
 
 TEST_F(SurfaceObservationTest, RisingSondeGetsNoSurfacePoint) {

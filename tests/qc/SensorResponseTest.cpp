@@ -83,7 +83,9 @@ protected:
         }
     }
     std::vector<std::string> lines() const { return f.log.lines(AmbientEquilibration::LogCategory); }
-    double firstDataTime(const char* key) { return f.series(key).time(f.series(key).hasFlags(0, FlagLaunch) ? 1 : 0); }
+    double firstDataTime(const char* key) {
+        return f.series(key).time(f.series(key).hasFlags(0, FlagLaunch) ? 1 : 0);
+    }
 };
 
 TEST_F(AmbientEquilibrationTest, DefaultsRemoveTheRs80Periods) {
