@@ -114,6 +114,29 @@ TEST_F(AltitudeTest, TooFewTemperaturesLeaveNoAltitudes) {
     EXPECT_TRUE(f.series("QCAltDn").empty());
 }
 
+TEST(AscentAltitudeTest, IntegratesUpFromTheLaunchWhenItsAltitudeIsKnown) {
+    StepFixture f(/*ascending=*/true);
+    f.put("QCPres", {{-1, 1010}, {10, 1000}, {20, 990}}, FlagSurface);
+    f.put("QCTdry", {{-1, 20}, {10, 19}, {20, 18}}, FlagSurface);
+    f.set("SfcAltitude", 35);
+    computeAltitudes(f.run);
+    EXPECT_TRUE(f.series("QCAltUp").empty());  // the launch altitude is not known
+
+    f.header.launchAltitude = 30;
+    f.header.launchAltitudeValid = true;
+    computeAltitudes(f.run);
+    const DataSeries& up = f.series("QCAltUp");
+    ASSERT_EQ(up.size(), 3);
+    EXPECT_EQ(up.value(0), 35);
+    EXPECT_TRUE(up.hasFlags(0, FlagSurface));
+    EXPECT_NEAR(up.value(1), 35 + layerThickness(1010, 1000, 20, 19, 50, 50), 1e-9);
+    EXPECT_TRUE(f.series("QCAltDn").empty());
+
+    f.set("launchAltOverride", 40);
+    computeAltitudes(f.run);
+    EXPECT_EQ(f.series("QCAltUp").value(0), 40);
+}
+
 TEST(HeightIntegratorTest, BridgesLongTemperatureGapsWhenTheRecordIsLong) {
     DataSeries p("QCPres"), t("QCTdry"), rh("QCRH"), z("QCAltDn");
     for (double time : {0.0, 50.0, 100.0, 150.0}) p.append(500 + time, time);
