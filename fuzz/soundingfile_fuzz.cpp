@@ -1,0 +1,42 @@
+// Any bytes as a sounding file: SoundingFile either rejects them or yields a
+// reader whose arrays all have one length, without crashing or hanging.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "io/SoundingFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size), std::ios::in | std::ios::binary);
+    const velta::SoundingFile file("fuzz\\input.txt", in);
+
+    volatile std::size_t sink = file.errorText().size() + file.title().size() + file.path().size();
+    sink = sink + static_cast<std::size_t>(file.fileKind()) + static_cast<std::size_t>(file.systemFamily());
+    const velta::RawData& raw = file.raw();
+    const velta::RawRecords& r = raw.records;
+    const std::size_t n = r.time.size();
+    for (const auto* a : {&r.time, &r.pressure, &r.temperature, &r.rh1, &r.rh2, &r.rh3, &r.windDirection,
+                          &r.windSpeed, &r.dz, &r.longitude, &r.latitude, &r.altitude, &r.gpsAltitude, &r.sats,
+                          &r.status}) {
+        if (a->size() != n) std::abort();
+        double sum = 0.0;
+        for (double v : *a) sum += v;
+        sink = sink + static_cast<std::size_t>(sum != sum);
+    }
+    if (file.valid() && (file.reader() == nullptr || n == 0)) std::abort();
+    if (file.reader() != nullptr && file.reader()->valid() != file.valid()) std::abort();
+    for (const std::string* s : {&raw.soundingdescription, &raw.equipmenttype, &raw.radiationcorr, &raw.sondetype,
+                                 &raw.trackingtype, &raw.platformtype, &raw.missionid, &raw.sondeid,
+                                 &raw.sondemodel, &raw.comments, &raw.operatorName, &raw.datatype, &raw.projectid,
+                                 &raw.launchobssource, &raw.launchobstime})
+        sink = sink + s->size();
+    sink = sink + static_cast<std::size_t>(raw.timeOfDay() + raw.year + raw.month + raw.day) +
+           static_cast<std::size_t>(raw.ascending) +
+           static_cast<std::size_t>(raw.pressure + raw.temperature + raw.rh + raw.speed + raw.direction +
+                                    raw.altitude + raw.gpsaltitude + raw.longitude + raw.latitude +
+                                    raw.ptuwindtimediff + raw.launchTime != 0.0);
+    (void)sink;
+    return 0;
+}
