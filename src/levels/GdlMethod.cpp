@@ -51,6 +51,11 @@ public:
     void run() {
         std::vector<Level> anchors = pressureOrderedAnchors();
         if (anchors.size() < 2) return;
+        // Points are examined again at each depth of the search; their
+        // pressures are looked up once.
+        pressures_.resize(static_cast<std::size_t>(s_.size()));
+        for (int32_t i = 0; i < s_.size(); ++i)
+            pressures_[static_cast<std::size_t>(i)] = LevelContext::at(ctx_.pres, s_.time(i));
         for (std::size_t n = 0; n + 1 < anchors.size(); ++n) {
             const Level& la = anchors[n];
             const Level& lb = anchors[n + 1];
@@ -129,7 +134,7 @@ private:
             int32_t worstIndex = -1;
             double worstPressure = 0.0;
             for (int32_t i = run.first; i <= run.last; ++i) {
-                const std::optional<double> p = LevelContext::at(ctx_.pres, s_.time(i));
+                const std::optional<double>& p = pressures_[static_cast<std::size_t>(i)];
                 if (!p) continue;
                 const std::optional<double> d = deviation(i, *p, run);
                 if (d && *d > worst) {
@@ -162,6 +167,7 @@ private:
     GdlMode mode_;
     const DataSeries* second_;
     LevelValue secondKey_;
+    std::vector<std::optional<double>> pressures_;
 };
 
 void fillAt(LevelContext& ctx, LevelType type, LevelValue key, const DataSeries& s) {
