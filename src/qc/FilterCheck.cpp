@@ -7,8 +7,7 @@
 
 namespace velta {
 
-int32_t FilterCheck::operator()(SeriesGroup& group, double deviation, double wavelength,
-                                bool& failed) const {
+int32_t FilterCheck::operator()(SeriesGroup& group, double deviation, double wavelength, bool& failed) const {
     failed = false;
     const DataSeries* s = group.first();
     if (!s) return 0;

@@ -1,5 +1,7 @@
 #include "qc/SeriesGroup.h"
 
+#include <algorithm>
+
 #include "sounding/Sounding.h"
 
 namespace velta {
@@ -8,7 +10,7 @@ SeriesGroup::SeriesGroup(std::initializer_list<DataSeries*> members) {
     if (members.size() == 0 || *members.begin() == nullptr) return;
     members_.reserve(members.size());
     for (DataSeries* s : members)
-        if (s) members_.push_back(s);
+        if (s && std::find(members_.begin(), members_.end(), s) == members_.end()) members_.push_back(s);
 }
 
 int32_t SeriesGroup::removeMarked(const std::vector<uint8_t>& marked) {

@@ -17,8 +17,8 @@ class Sounding;
 class SeriesGroup {
 public:
     SeriesGroup() = default;
-    // Null members are left out; a group whose first member is null is empty,
-    // since there is nothing to compute on.
+    // Null members and repeats are left out; a group whose first member is
+    // null is empty, since there is nothing to compute on.
     SeriesGroup(std::initializer_list<DataSeries*> members);
 
     // The series the checks compute on, or nullptr for an empty group.

@@ -14,7 +14,8 @@ void SplineSmoother::operator()(DataSeries& series, double wavelength, bool& fai
     const SplineCurve curve(basis, y.data());
     failed = !curve.ok();
     if (failed) return;
-    for (int32_t i = 1; i < series.size(); ++i) series.setValue(i, curve.evaluate(t[static_cast<std::size_t>(i)]));
+    for (int32_t i = 1; i < series.size(); ++i)
+        series.setValue(i, curve.evaluate(t[static_cast<std::size_t>(i)]));
 }
 
 }  // namespace velta

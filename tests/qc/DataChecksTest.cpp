@@ -56,7 +56,7 @@ std::vector<double> timesOf(const DataSeries& s) { return s.times(); }
 
 TEST(SeriesGroupTest, RemovesMarkedIndicesFromEveryMemberAndSkipsMissingOnes) {
     Group4 g({0, 1, 2, 3, 4, 5});
-    SeriesGroup group{&g.a, &g.b, nullptr, &g.c, &g.d};
+    SeriesGroup group{&g.a, &g.b, nullptr, &g.c, &g.b, &g.d};
     EXPECT_EQ(group.members().size(), 4u);
     EXPECT_EQ(group.removeMarked({1, 0, 0, 1, 0, 1, 1 /* beyond the end */}), 3);
     EXPECT_EQ(valuesOf(g.a), (std::vector<double>{1, 2, 4}));
@@ -233,7 +233,8 @@ TEST(VerticalVelocityCheckTest, DropsWindsWhereFallRatesDisagree) {
     Group4 g({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, t);
     g.a.setFlags(0, FlagLaunch);
     DataSeries hydro = series(std::vector<double>(10, -10.0), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    DataSeries gps = series({-10, -10, -10, -15, -10, -12.5, -10, -10, -20, -20}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    DataSeries gps =
+        series({-10, -10, -10, -15, -10, -12.5, -10, -10, -20, -20}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     SeriesGroup group = g.group();
     EXPECT_EQ(VerticalVelocityCheck{}(group, hydro, gps, 2.5), 2);
     // t = 3 and t = 8 go; t = 9 is the last point and is not tested.
