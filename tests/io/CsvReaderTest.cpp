@@ -85,8 +85,8 @@ TEST(CsvReader, FieldNamesKeysAndDataPrefixIgnoreCase) {
     const std::string text =
         "fileformat,csv\n  YEAR , 2010 \nmonth,6\nday,15\nhour,12\nminute,0\nsecond,5\n"
         "ASCENDING,\"TRUE\"\nRH,\n"
-        "FIELDS, time ,RH,Rh1,rh2,Sats,GpsAlt,Ascent,Unknown\n"
-        "  DATA,3.5,50,51,52,9,120.5,4.5,77  \n";
+        "FIELDS, time ,RH,Rh1,rh2,Sats,GpsAlt,Ascent,Unknown,Speed,Direction\n"
+        "  DATA,3.5,50,51,52,9,120.5,4.5,77,n/a,nan  \n";
     const SoundingFile file = readText(text);
     ASSERT_TRUE(file.valid());
     const RawData& raw = file.raw();
@@ -102,6 +102,8 @@ TEST(CsvReader, FieldNamesKeysAndDataPrefixIgnoreCase) {
     EXPECT_THAT(r.gpsAltitude, ElementsAre(120.5));
     EXPECT_THAT(r.dz, ElementsAre(4.5));
     EXPECT_THAT(r.pressure, ElementsAre(-999.0));
+    EXPECT_THAT(r.windSpeed, ElementsAre(0.0));         // not a number: 0
+    EXPECT_THAT(r.windDirection, ElementsAre(-999.0));  // NaN: missing
 }
 
 TEST(CsvReader, ArraysStayOfOneLengthWhenTheFieldsChange) {

@@ -144,5 +144,13 @@ TEST(TableReaders, BlankRowsAreNoRecords) {
     EXPECT_THAT(file.raw().records.time, ElementsAre(0.0, 2.0, 4.0));
 }
 
+TEST(TableReaders, RowValuesReadAsNumbersWithNanMissing) {
+    const SoundingFile file = readText(fixture("fenro_example.txt") + "   2.0 n/a nan 76.0 182.0 3.2 5.0 -81.25 24.75 13.0\n");
+    ASSERT_TRUE(file.valid());
+    EXPECT_DOUBLE_EQ(file.raw().records.pressure.back(), 0.0);
+    EXPECT_DOUBLE_EQ(file.raw().records.temperature.back(), -999.0);
+    EXPECT_DOUBLE_EQ(file.raw().records.sats.back(), 0.0);  // an absent column reads as 0
+}
+
 }  // namespace
 }  // namespace velta
