@@ -29,8 +29,9 @@ std::string makeDropFile(int records) {
         text += line;
     }
     text += "KARVO-T01 LAU 252405117 250915 174500.00\r\n";
-    text += "KARVO-D01 A00 252405117 250915 174500.00  700.19  10.38  74.90 116.35  34.83 999.00  -74.836000 "
-            " 23.512000  3141.66 99 999.00 999.00 99.00 99.00  3140.48\r\n";
+    text +=
+        "KARVO-D01 A00 252405117 250915 174500.00  700.19  10.38  74.90 116.35  34.83 999.00  -74.836000 "
+        " 23.512000  3141.66 99 999.00 999.00 99.00 99.00  3140.48\r\n";
     for (int i = 0; i < records; ++i) {
         const double t = 0.25 * (i + 1);
         const int whole = static_cast<int>(t);
@@ -41,10 +42,10 @@ std::string makeDropFile(int records) {
         std::snprintf(line, sizeof line,
                       "KARVO-D01 S%d0 252405117 250915 %02d%02d%05.2f %7.2f %6.2f %6.2f %6.2f %6.2f %6.2f "
                       "%11.6f %10.6f %8.2f %2d %6.2f %6.2f %5.2f %5.2f %8.2f\r\n",
-                      i % 997 == 0 ? 1 : 0, sec / 3600, (sec / 60) % 60, (sec % 60) + frac, p, 10.0 + 0.005 * t,
-                      75.0 + 10 * std::sin(t / 50), 110.0 + 20 * std::sin(t / 90), 30.0 + 5 * std::cos(t / 70),
-                      -10.0 - 0.002 * t, -74.836 + 1e-5 * t, 23.512 + 1e-5 * t, alt, 9, 74.0, 999.0, 0.5, 8.4,
-                      alt + 1.0);
+                      i % 997 == 0 ? 1 : 0, sec / 3600, (sec / 60) % 60, (sec % 60) + frac, p,
+                      10.0 + 0.005 * t, 75.0 + 10 * std::sin(t / 50), 110.0 + 20 * std::sin(t / 90),
+                      30.0 + 5 * std::cos(t / 70), -10.0 - 0.002 * t, -74.836 + 1e-5 * t, 23.512 + 1e-5 * t,
+                      alt, 9, 74.0, 999.0, 0.5, 8.4, alt + 1.0);
         text += line;
     }
     text += "KARVO-T01 COM Project Name/Flight ID:             TCX-25, 20250915A1\r\n";

@@ -9,7 +9,8 @@
 #include "io/SoundingFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size), std::ios::in | std::ios::binary);
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size),
+                          std::ios::in | std::ios::binary);
     const velta::SoundingFile file("fuzz\\input.txt", in);
 
     volatile std::size_t sink = file.errorText().size() + file.title().size() + file.path().size();
@@ -17,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const velta::RawData& raw = file.raw();
     const velta::RawRecords& r = raw.records;
     const std::size_t n = r.time.size();
-    for (const auto* a : {&r.time, &r.pressure, &r.temperature, &r.rh1, &r.rh2, &r.rh3, &r.windDirection,
-                          &r.windSpeed, &r.dz, &r.longitude, &r.latitude, &r.altitude, &r.gpsAltitude, &r.sats,
-                          &r.status}) {
+    for (const auto* a :
+         {&r.time, &r.pressure, &r.temperature, &r.rh1, &r.rh2, &r.rh3, &r.windDirection, &r.windSpeed, &r.dz,
+          &r.longitude, &r.latitude, &r.altitude, &r.gpsAltitude, &r.sats, &r.status}) {
         if (a->size() != n) std::abort();
         double sum = 0.0;
         for (double v : *a) sum += v;
@@ -27,16 +28,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     if (file.valid() && (file.reader() == nullptr || n == 0)) std::abort();
     if (file.reader() != nullptr && file.reader()->valid() != file.valid()) std::abort();
-    for (const std::string* s : {&raw.soundingdescription, &raw.equipmenttype, &raw.radiationcorr, &raw.sondetype,
-                                 &raw.trackingtype, &raw.platformtype, &raw.missionid, &raw.sondeid,
-                                 &raw.sondemodel, &raw.comments, &raw.operatorName, &raw.datatype, &raw.projectid,
-                                 &raw.launchobssource, &raw.launchobstime})
+    for (const std::string* s :
+         {&raw.soundingdescription, &raw.equipmenttype, &raw.radiationcorr, &raw.sondetype, &raw.trackingtype,
+          &raw.platformtype, &raw.missionid, &raw.sondeid, &raw.sondemodel, &raw.comments, &raw.operatorName,
+          &raw.datatype, &raw.projectid, &raw.launchobssource, &raw.launchobstime})
         sink = sink + s->size();
     sink = sink + static_cast<std::size_t>(raw.timeOfDay() + raw.year + raw.month + raw.day) +
            static_cast<std::size_t>(raw.ascending) +
            static_cast<std::size_t>(raw.pressure + raw.temperature + raw.rh + raw.speed + raw.direction +
-                                    raw.altitude + raw.gpsaltitude + raw.longitude + raw.latitude +
-                                    raw.ptuwindtimediff + raw.launchTime != 0.0);
+                                        raw.altitude + raw.gpsaltitude + raw.longitude + raw.latitude +
+                                        raw.ptuwindtimediff + raw.launchTime !=
+                                    0.0);
     (void)sink;
     return 0;
 }

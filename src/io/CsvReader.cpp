@@ -54,7 +54,10 @@ void CsvReader::readLine(std::string_view line) {
 
 void CsvReader::readKey(std::string_view key, std::string_view value, std::string_view piece) {
     RawData& r = raw_;
-    struct IntKey { const char* name; int RawData::*member; };
+    struct IntKey {
+        const char* name;
+        int RawData::*member;
+    };
     static constexpr IntKey intKeys[] = {{"year", &RawData::year},     {"month", &RawData::month},
                                          {"day", &RawData::day},       {"hour", &RawData::hour},
                                          {"minute", &RawData::minute}, {"second", &RawData::second}};
@@ -63,13 +66,20 @@ void CsvReader::readKey(std::string_view key, std::string_view value, std::strin
             r.*k.member = text::toInt(piece);
             return;
         }
-    struct NumberKey { const char* name; double RawData::*member; };
-    static constexpr NumberKey numberKeys[] = {
-        {"latitude", &RawData::latitude},       {"longitude", &RawData::longitude},
-        {"pressure", &RawData::pressure},       {"temperature", &RawData::temperature},
-        {"rh", &RawData::rh},                   {"speed", &RawData::speed},
-        {"direction", &RawData::direction},     {"altitude", &RawData::altitude},
-        {"gpsaltitude", &RawData::gpsaltitude}, {"ptuwindtimediff", &RawData::ptuwindtimediff}};
+    struct NumberKey {
+        const char* name;
+        double RawData::*member;
+    };
+    static constexpr NumberKey numberKeys[] = {{"latitude", &RawData::latitude},
+                                               {"longitude", &RawData::longitude},
+                                               {"pressure", &RawData::pressure},
+                                               {"temperature", &RawData::temperature},
+                                               {"rh", &RawData::rh},
+                                               {"speed", &RawData::speed},
+                                               {"direction", &RawData::direction},
+                                               {"altitude", &RawData::altitude},
+                                               {"gpsaltitude", &RawData::gpsaltitude},
+                                               {"ptuwindtimediff", &RawData::ptuwindtimediff}};
     for (const auto& k : numberKeys)
         if (key == k.name) {
             if (k.member == &RawData::ptuwindtimediff)
@@ -78,21 +88,23 @@ void CsvReader::readKey(std::string_view key, std::string_view value, std::strin
                 r.*k.member = value.empty() ? MissingValue : text::toValue(value);
             return;
         }
-    struct TextKey { const char* name; std::string RawData::*member; };
-    static constexpr TextKey textKeys[] = {
-        {"comments", &RawData::comments},
-        {"datatype", &RawData::datatype},
-        {"equipmenttype", &RawData::equipmenttype},
-        {"platformtype", &RawData::platformtype},
-        {"projectid", &RawData::projectid},
-        {"radiationcorr", &RawData::radiationcorr},
-        {"trackingtype", &RawData::trackingtype},
-        {"sondeid", &RawData::sondeid},
-        {"sondetype", &RawData::sondetype},
-        {"operator", &RawData::operatorName},
-        {"soundingdescription", &RawData::soundingdescription},
-        {"launchobssource", &RawData::launchobssource},
-        {"launchobstime", &RawData::launchobstime}};
+    struct TextKey {
+        const char* name;
+        std::string RawData::*member;
+    };
+    static constexpr TextKey textKeys[] = {{"comments", &RawData::comments},
+                                           {"datatype", &RawData::datatype},
+                                           {"equipmenttype", &RawData::equipmenttype},
+                                           {"platformtype", &RawData::platformtype},
+                                           {"projectid", &RawData::projectid},
+                                           {"radiationcorr", &RawData::radiationcorr},
+                                           {"trackingtype", &RawData::trackingtype},
+                                           {"sondeid", &RawData::sondeid},
+                                           {"sondetype", &RawData::sondetype},
+                                           {"operator", &RawData::operatorName},
+                                           {"soundingdescription", &RawData::soundingdescription},
+                                           {"launchobssource", &RawData::launchobssource},
+                                           {"launchobstime", &RawData::launchobstime}};
     for (const auto& k : textKeys)
         if (key == k.name) {
             r.*k.member = std::string(value);
@@ -102,15 +114,24 @@ void CsvReader::readKey(std::string_view key, std::string_view value, std::strin
 }
 
 void CsvReader::readFields() {
-    struct Name { const char* name; Column column; };
-    static constexpr Name names[] = {
-        {"time", &RawRecords::time},           {"pressure", &RawRecords::pressure},
-        {"temperature", &RawRecords::temperature}, {"rh", &RawRecords::rh1},
-        {"rh1", &RawRecords::rh2},             {"rh2", &RawRecords::rh3},
-        {"speed", &RawRecords::windSpeed},     {"direction", &RawRecords::windDirection},
-        {"latitude", &RawRecords::latitude},   {"longitude", &RawRecords::longitude},
-        {"altitude", &RawRecords::altitude},   {"ascent", &RawRecords::dz},
-        {"sats", &RawRecords::sats},           {"gpsalt", &RawRecords::gpsAltitude}};
+    struct Name {
+        const char* name;
+        Column column;
+    };
+    static constexpr Name names[] = {{"time", &RawRecords::time},
+                                     {"pressure", &RawRecords::pressure},
+                                     {"temperature", &RawRecords::temperature},
+                                     {"rh", &RawRecords::rh1},
+                                     {"rh1", &RawRecords::rh2},
+                                     {"rh2", &RawRecords::rh3},
+                                     {"speed", &RawRecords::windSpeed},
+                                     {"direction", &RawRecords::windDirection},
+                                     {"latitude", &RawRecords::latitude},
+                                     {"longitude", &RawRecords::longitude},
+                                     {"altitude", &RawRecords::altitude},
+                                     {"ascent", &RawRecords::dz},
+                                     {"sats", &RawRecords::sats},
+                                     {"gpsalt", &RawRecords::gpsAltitude}};
     fieldCount_ = static_cast<int>(pieces_.size()) - 1;
     columns_.assign(pieces_.size() - 1, nullptr);
     hasTimeColumn_ = false;

@@ -15,7 +15,9 @@ FenroReader::FenroReader(LineReader& lines, std::string_view firstLine) {
 void FenroReader::readHeader(int lineNumber, std::string_view line) {
     using namespace text;
     switch (lineNumber) {
-        case 1: raw_.datatype = std::string(trim(dropFields(line, 2))); break;
+        case 1:
+            raw_.datatype = std::string(trim(dropFields(line, 2)));
+            break;
         case 2: {
             std::string_view rest = dropFields(line, 2);
             std::string_view after = rest;
@@ -30,7 +32,9 @@ void FenroReader::readHeader(int lineNumber, std::string_view line) {
             splitCommas(trim(dropFields(line, 4)), pieces_);
             if (pieces_.size() > 1) raw_.missionid = std::string(pieces_[1]);
             break;
-        case 5: readLaunchDateTime(line); break;
+        case 5:
+            readLaunchDateTime(line);
+            break;
         case 6: {
             raw_.platformtype = "ORVA FENRO";
             splitCommas(trim(dropFields(line, 4)), pieces_);
@@ -56,7 +60,8 @@ void FenroReader::readHeader(int lineNumber, std::string_view line) {
             if (!pieces_.empty()) raw_.operatorName = std::string(pieces_[0]);
             if (pieces_.size() > 1) raw_.comments = std::string(pieces_[1]);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

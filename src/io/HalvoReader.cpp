@@ -25,9 +25,12 @@ bool HalvoReader::readLine(std::string_view line) {
         if (letter == 'S') return readDataRecord(line, GpsAltitude::SameAsAltitude);
         if (letter == 'A') readLaunchObservation(line, LaunchAltitude::Field14);
     } else if (kind == 'T') {
-        if (letter == 'L') readLaunchRecord(line);
-        else if (letter == 'T') raw_.ptuwindtimediff = text::toNumberOr(text::field(line, 3), 0.0);
-        else if (letter == 'C') readComment(line);
+        if (letter == 'L')
+            readLaunchRecord(line);
+        else if (letter == 'T')
+            raw_.ptuwindtimediff = text::toNumberOr(text::field(line, 3), 0.0);
+        else if (letter == 'C')
+            readComment(line);
     }
     return true;
 }

@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "io/LineRecordReader.h"
 #include "io/LineReader.h"
+#include "io/LineRecordReader.h"
 
 namespace velta {
 

@@ -32,16 +32,26 @@ bool KarvoReader::readLine(std::string_view line) {
     const bool gps = formatVersion_ >= 1.6;
     if (kind == 'D') {
         if (letter == 'S') return readDataRecord(line, gps ? GpsAltitude::Field20 : GpsAltitude::None);
-        if (letter == 'A') readLaunchObservation(line, gps ? LaunchAltitude::Field20 : LaunchAltitude::Field14);
+        if (letter == 'A')
+            readLaunchObservation(line, gps ? LaunchAltitude::Field20 : LaunchAltitude::Field14);
         return true;
     }
     if (kind != 'T') return true;
     switch (letter) {
-        case 'L': readLaunchRecord(line); break;
-        case 'T': raw_.ptuwindtimediff = text::toNumberOr(text::field(line, 3), 0.0); break;
-        case 'F': formatVersion_ = text::toNumber(text::field(line, 4)); break;
-        case 'C': readComment(line); break;
-        default: break;
+        case 'L':
+            readLaunchRecord(line);
+            break;
+        case 'T':
+            raw_.ptuwindtimediff = text::toNumberOr(text::field(line, 3), 0.0);
+            break;
+        case 'F':
+            formatVersion_ = text::toNumber(text::field(line, 4));
+            break;
+        case 'C':
+            readComment(line);
+            break;
+        default:
+            break;
     }
     return true;
 }

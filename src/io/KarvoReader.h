@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "io/LineRecordReader.h"
 #include "io/LineReader.h"
+#include "io/LineRecordReader.h"
 
 namespace velta {
 

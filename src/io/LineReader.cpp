@@ -36,7 +36,8 @@ LineReader LineReader::fromStream(std::istream& in) {
     }
     std::string text;
     char chunk[1 << 16];
-    while (in.read(chunk, sizeof chunk), in.gcount() > 0) text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    while (in.read(chunk, sizeof chunk), in.gcount() > 0)
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
     return LineReader(text);
 }
 

@@ -78,9 +78,15 @@ bool LineRecordReader::readDataRecord(std::string_view line, GpsAltitude gps) {
     r.rh2.push_back(toValue(f[16], 999.0));
     r.rh3.push_back(toValue(f[17], 999.0));
     switch (gps) {
-        case GpsAltitude::None: r.gpsAltitude.push_back(MissingValue); break;
-        case GpsAltitude::Field20: r.gpsAltitude.push_back(toValue(f[20], 99999.0)); break;
-        case GpsAltitude::SameAsAltitude: r.gpsAltitude.push_back(altitude); break;
+        case GpsAltitude::None:
+            r.gpsAltitude.push_back(MissingValue);
+            break;
+        case GpsAltitude::Field20:
+            r.gpsAltitude.push_back(toValue(f[20], 99999.0));
+            break;
+        case GpsAltitude::SameAsAltitude:
+            r.gpsAltitude.push_back(altitude);
+            break;
     }
     return true;
 }

@@ -52,8 +52,8 @@ protected:
 
 private:
     bool launchSeen_ = false;
-    long long clockBase_ = 0;       // whole seconds of the first launch record
-    double launchClock_ = 0.0;      // launch instant relative to clockBase_
+    long long clockBase_ = 0;   // whole seconds of the first launch record
+    double launchClock_ = 0.0;  // launch instant relative to clockBase_
     std::string description_;
 };
 

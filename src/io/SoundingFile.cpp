@@ -15,13 +15,18 @@ namespace velta {
 
 SystemFamily systemFamilyOf(FileKind kind) {
     switch (kind) {
-        case FileKind::Fenro: return SystemFamily::Fenro;
-        case FileKind::Turva: return SystemFamily::Turva;
+        case FileKind::Fenro:
+            return SystemFamily::Fenro;
+        case FileKind::Turva:
+            return SystemFamily::Turva;
         case FileKind::Karvo:
-        case FileKind::Halvo: return SystemFamily::Dropsonde;
-        case FileKind::Vira: return SystemFamily::Vira;
+        case FileKind::Halvo:
+            return SystemFamily::Dropsonde;
+        case FileKind::Vira:
+            return SystemFamily::Vira;
         case FileKind::Csv:
-        case FileKind::None: break;
+        case FileKind::None:
+            break;
     }
     return SystemFamily::Other;
 }
@@ -35,7 +40,10 @@ SoundingFile::SoundingFile(std::string path) : path_(std::move(path)) {
 
 FileKind SoundingFile::detect(std::string_view firstLine) {
     const std::string lower = text::toLower(firstLine);
-    struct Keyword { const char* word; FileKind kind; };
+    struct Keyword {
+        const char* word;
+        FileKind kind;
+    };
     static constexpr Keyword keywords[] = {{"csv", FileKind::Csv},
                                            {"fenro", FileKind::Fenro},
                                            {"karvo", FileKind::Karvo},
@@ -54,13 +62,26 @@ void SoundingFile::read(std::istream& in) {
 
     kind_ = detect(first);
     switch (kind_) {
-        case FileKind::Csv: reader_ = std::make_unique<CsvReader>(lines, first); break;
-        case FileKind::Fenro: reader_ = std::make_unique<FenroReader>(lines, first); break;
-        case FileKind::Karvo: reader_ = std::make_unique<KarvoReader>(lines, first); break;
-        case FileKind::Halvo: reader_ = std::make_unique<HalvoReader>(lines, first); break;
-        case FileKind::Vira: reader_ = std::make_unique<ViraReader>(lines, first); break;
-        case FileKind::Turva: reader_ = std::make_unique<TurvaReader>(lines, first); break;
-        case FileKind::None: return;
+        case FileKind::Csv:
+            reader_ = std::make_unique<CsvReader>(lines, first);
+            break;
+        case FileKind::Fenro:
+            reader_ = std::make_unique<FenroReader>(lines, first);
+            break;
+        case FileKind::Karvo:
+            reader_ = std::make_unique<KarvoReader>(lines, first);
+            break;
+        case FileKind::Halvo:
+            reader_ = std::make_unique<HalvoReader>(lines, first);
+            break;
+        case FileKind::Vira:
+            reader_ = std::make_unique<ViraReader>(lines, first);
+            break;
+        case FileKind::Turva:
+            reader_ = std::make_unique<TurvaReader>(lines, first);
+            break;
+        case FileKind::None:
+            return;
     }
     valid_ = reader_->valid();
 }

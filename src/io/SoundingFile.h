@@ -14,7 +14,15 @@
 
 namespace velta {
 
-enum class FileKind : std::int32_t { None = 0, Fenro = 1, Turva = 2, Karvo = 3, Halvo = 4, Vira = 5, Csv = 6 };
+enum class FileKind : std::int32_t {
+    None = 0,
+    Fenro = 1,
+    Turva = 2,
+    Karvo = 3,
+    Halvo = 4,
+    Vira = 5,
+    Csv = 6
+};
 
 // The family of sounding system a format comes from. Dropsonde (the Karvo and
 // HALVO formats) is the only family whose three humidity sensors become series.

@@ -27,8 +27,12 @@ void TurvaReader::readHeader(int lineNumber, std::string_view line) {
             raw_.soundingdescription = std::string(rest) + "  ";
             break;
         }
-        case 3: raw_.projectid = std::string(trim(dropFields(line, 4))) + " " + raw_.projectid; break;
-        case 5: readLaunchDateTime(line); break;
+        case 3:
+            raw_.projectid = std::string(trim(dropFields(line, 4))) + " " + raw_.projectid;
+            break;
+        case 5:
+            readLaunchDateTime(line);
+            break;
         case 6: {
             std::string_view rest = dropFields(line, 4);
             raw_.platformtype = "ORVA TURVA " + std::string(nextToken(rest));
@@ -48,7 +52,8 @@ void TurvaReader::readHeader(int lineNumber, std::string_view line) {
             raw_.comments = std::string(trim(rest));
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 

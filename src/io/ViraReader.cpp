@@ -23,8 +23,10 @@ bool ViraReader::readLine(std::string_view line) {
         if (letter == 'S') return readDataRecord(line, GpsAltitude::Field20);
         if (letter == 'A') readLaunchObservation(line, LaunchAltitude::Field20);
     } else if (kind == 'T') {
-        if (letter == 'L') readLaunchRecord(line);
-        else if (letter == 'C') readComment(line);
+        if (letter == 'L')
+            readLaunchRecord(line);
+        else if (letter == 'C')
+            readComment(line);
     }
     return true;
 }

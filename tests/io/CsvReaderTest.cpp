@@ -1,19 +1,18 @@
-#include "io/CsvReader.h"
-
-#include <string>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ReadText.h"
+#include "io/CsvReader.h"
 
 namespace velta {
 namespace {
 
 using test::fixture;
 using test::readText;
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 
 TEST(CsvReader, ReadsWhatTheCsvWriterWrites) {
     const SoundingFile file = readText(fixture("csv_example.csv"));
@@ -40,7 +39,8 @@ TEST(CsvReader, ReadsWhatTheCsvWriterWrites) {
     EXPECT_THAT(r.dz, ElementsAre(-10.5, -999.0, -11.0));
     // "GPS Altitude", "Dewpoint", "Uwnd" and "Vwnd" are no field of the reader.
     EXPECT_THAT(r.gpsAltitude, ElementsAre(-999.0, -999.0, -999.0));
-    for (const auto* a : {&r.rh2, &r.rh3, &r.sats, &r.status}) EXPECT_THAT(*a, ElementsAre(-999.0, -999.0, -999.0));
+    for (const auto* a : {&r.rh2, &r.rh3, &r.sats, &r.status})
+        EXPECT_THAT(*a, ElementsAre(-999.0, -999.0, -999.0));
 
     EXPECT_EQ(raw.year, 2005);
     EXPECT_EQ(raw.month, 8);
@@ -66,7 +66,11 @@ TEST(CsvReader, ReadsWhatTheCsvWriterWrites) {
 TEST(CsvReader, ValidityNeedsTheWholeDateAndAtLeastOneRecord) {
     const std::string date = "FileFormat,CSV\nYear,2005\nMonth,8\nDay,27\nHour,18\nMinute,34\n";
     const std::string fields = "Fields,Time,Pressure\n";
-    struct Case { const char* name; std::string text; bool valid; };
+    struct Case {
+        const char* name;
+        std::string text;
+        bool valid;
+    };
     const Case cases[] = {
         {"complete", date + "Second,1\n" + fields + "Data,1.0,1000\n", true},
         {"no Second line", date + fields + "Data,1.0,1000\n", false},

@@ -1,12 +1,11 @@
-#include "io/KarvoReader.h"
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include "ReadText.h"
+#include "io/KarvoReader.h"
 
 namespace velta {
 namespace {
@@ -14,8 +13,8 @@ namespace {
 using test::fixture;
 using test::readText;
 using ::testing::DoubleNear;
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 
 const std::string First = "KARVO-T01 Karvo airborne data system raw sounding file\r\n";
 
@@ -115,7 +114,11 @@ TEST(KarvoReader, ErrorTexts) {
     const std::string noLaunch = "No launch line (LAU) found in file.\n";
     const std::string badTime = "Launch date or time is invalid.\n";
     const std::string noData = "No sounding data found in file.\n";
-    struct Case { const char* name; std::string text; std::string errors; };
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string errors;
+    };
     const Case cases[] = {
         {"data before launch", First + data() + launch() + data(), beforeLaunch + noData},
         {"no launch, no data", First, noLaunch + noData},
@@ -134,8 +137,12 @@ TEST(KarvoReader, ErrorTexts) {
 }
 
 TEST(KarvoReader, CenturyOfTwoDigitYears) {
-    struct Case { const char* date; int year; };
-    for (const Case c : {Case{"050827", 2005}, Case{"950827", 1995}, Case{"890101", 2089}, Case{"900101", 1990}}) {
+    struct Case {
+        const char* date;
+        int year;
+    };
+    for (const Case c :
+         {Case{"050827", 2005}, Case{"950827", 1995}, Case{"890101", 2089}, Case{"900101", 1990}}) {
         const SoundingFile file = readText(First + launch(c.date) + data(c.date));
         EXPECT_EQ(file.raw().year, c.year) << c.date;
     }
@@ -149,15 +156,14 @@ TEST(KarvoReader, CommentRecords) {
     auto comment = [](const std::string& label, const std::string& value) {
         return "KARVO-T01" + label + value + "\r\n";
     };
-    const std::string text =
-        First + launch() + data() +
-        comment(" COM Operator Comments:    ", "first words") +
-        comment(" COM Standard Comments:    ", "Eye drop") +
-        comment(" COM Operator Name:        ", "J. Smith") +
-        comment(" COM Project Name/Mission I", "D: MISSION7") +
-        comment(" COM Sonde Type/ID/Ver/Batt", " Voltage: RD94, 1234, 2.1, 9.0V") +
-        comment(" COM Pre-launch Obs Data Sy", "stem/Time: Manual entry") +
-        comment(" COM Operator Name: ", "ignored: the label must be exact");
+    const std::string text = First + launch() + data() +
+                             comment(" COM Operator Comments:    ", "first words") +
+                             comment(" COM Standard Comments:    ", "Eye drop") +
+                             comment(" COM Operator Name:        ", "J. Smith") +
+                             comment(" COM Project Name/Mission I", "D: MISSION7") +
+                             comment(" COM Sonde Type/ID/Ver/Batt", " Voltage: RD94, 1234, 2.1, 9.0V") +
+                             comment(" COM Pre-launch Obs Data Sy", "stem/Time: Manual entry") +
+                             comment(" COM Operator Name: ", "ignored: the label must be exact");
     const RawData raw = readText(text).raw();
     EXPECT_EQ(raw.comments, "first words, Eye drop");
     EXPECT_EQ(raw.operatorName, "J. Smith");
@@ -170,9 +176,8 @@ TEST(KarvoReader, CommentRecords) {
 
 TEST(KarvoReader, LongLinesAreReadWholeAndTheReadingGoesOn) {
     const std::string longComment(400, 'c');
-    const std::string text = First + launch() +
-                             "KARVO-T01 COM Standard Comments:    " + longComment + "\r\n" +
-                             data("050827", "183402.25", "1010.00" + std::string(300, ' ')) + data();
+    const std::string text = First + launch() + "KARVO-T01 COM Standard Comments:    " + longComment +
+                             "\r\n" + data("050827", "183402.25", "1010.00" + std::string(300, ' ')) + data();
     const SoundingFile file = readText(text);
     ASSERT_TRUE(file.valid());
     EXPECT_EQ(file.raw().comments, longComment);
@@ -202,7 +207,11 @@ namespace velta {
 namespace {
 
 TEST(KarvoReader, ReadsTheSampleDrops) {
-    struct Case { const char* name; int records; bool gps; };
+    struct Case {
+        const char* name;
+        int records;
+        bool gps;
+    };
     for (const Case c : {Case{"D20250915_174512.1", 984, true}, Case{"D20250915_181630.1", 825, true},
                          Case{"D20250916_203000.1", 1693, false}}) {
         const SoundingFile file(test::sourcePath(std::string("samples/") + c.name));

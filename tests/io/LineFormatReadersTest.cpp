@@ -1,9 +1,9 @@
 // The VIRA and HALVO readers: the Karvo line records in one pass, with their
 // own comments and differences.
-#include <string>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "ReadText.h"
 #include "io/HalvoReader.h"
@@ -14,8 +14,8 @@ namespace {
 using test::fixture;
 using test::readText;
 using ::testing::DoubleNear;
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 
 TEST(ViraReader, ReadsItsRecordsAndComments) {
     const SoundingFile file = readText(fixture("vira_example.txt"));
@@ -105,7 +105,8 @@ TEST(LineFormatReaders, FirstLineIsARecordForViraButNotForHalvo) {
 
 TEST(LineFormatReaders, OperatorWithoutCommaAndMissingLaunchAreHandled) {
     const SoundingFile halvo = readText(
-        "halvo file\nHALVO0T01 COM Operator Comments:    never mind\nHALVO0T01 COM Operator Name/Comments: OPS9\n");
+        "halvo file\nHALVO0T01 COM Operator Comments:    never mind\nHALVO0T01 COM Operator Name/Comments: "
+        "OPS9\n");
     EXPECT_FALSE(halvo.valid());
     EXPECT_EQ(halvo.errorText(), "No launch line (LAU) found in file.\nNo sounding data found in file.\n");
     EXPECT_EQ(halvo.raw().operatorName, "OPS9");

@@ -1,10 +1,10 @@
-#include "io/LineReader.h"
+#include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
+#include "io/LineReader.h"
 
 namespace velta {
 namespace {

@@ -14,7 +14,9 @@ inline SoundingFile readText(const std::string& text, const std::string& path = 
     return SoundingFile(path, in);
 }
 
-inline std::string fixture(const std::string& name) { return readFile(sourcePath("tests/io/fixtures/" + name)); }
+inline std::string fixture(const std::string& name) {
+    return readFile(sourcePath("tests/io/fixtures/" + name));
+}
 
 // The text with the first line that contains needle removed.
 inline std::string withoutLine(std::string text, const std::string& needle) {
@@ -23,7 +25,8 @@ inline std::string withoutLine(std::string text, const std::string& needle) {
     const auto start = text.rfind('\n', at);
     const auto end = text.find('\n', at);
     text.erase(start == std::string::npos ? 0 : start + 1,
-               end == std::string::npos ? std::string::npos : end - (start == std::string::npos ? 0 : start + 1) + 1);
+               end == std::string::npos ? std::string::npos
+                                        : end - (start == std::string::npos ? 0 : start + 1) + 1);
     return text;
 }
 

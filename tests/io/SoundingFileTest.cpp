@@ -1,13 +1,12 @@
-#include "io/SoundingFile.h"
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include "ReadText.h"
+#include "io/SoundingFile.h"
 
 namespace velta {
 namespace {
@@ -16,7 +15,11 @@ using test::fixture;
 using test::readText;
 
 TEST(SoundingFile, DetectsTheFormatFromKeywordsInOrder) {
-    struct Case { const char* line; FileKind kind; SystemFamily family; };
+    struct Case {
+        const char* line;
+        FileKind kind;
+        SystemFamily family;
+    };
     const Case cases[] = {
         {"FileFormat,CSV", FileKind::Csv, SystemFamily::Other},
         {"karvo data written as csv", FileKind::Csv, SystemFamily::Other},
@@ -74,7 +77,10 @@ TEST(SoundingFile, TitleIsTheFileNameAfterEitherSeparator) {
 
 TEST(SoundingFile, LongFirstLineStillLeavesTheRestReadable) {
     // Every reader reads the lines after a first line of any length.
-    struct Case { const char* name; const char* keyword; };
+    struct Case {
+        const char* name;
+        const char* keyword;
+    };
     for (const Case c : {Case{"vira_example.txt", "VIRA"}, Case{"halvo_example.txt", "HALVO"},
                          Case{"csv_example.csv", "CSV"}, Case{"fenro_example.txt", "FENRO"},
                          Case{"karvo_v16.txt", "KARVO"}, Case{"turva_example.tvx", "TURVA"}}) {
@@ -103,7 +109,8 @@ TEST(SoundingFile, GarbageIsRejectedCleanly) {
     for (const auto& text : cases) {
         const SoundingFile file = readText(text);
         const RawRecords& r = file.raw().records;
-        for (const auto* a : {&r.pressure, &r.status, &r.gpsAltitude, &r.rh3}) EXPECT_EQ(a->size(), r.time.size());
+        for (const auto* a : {&r.pressure, &r.status, &r.gpsAltitude, &r.rh3})
+            EXPECT_EQ(a->size(), r.time.size());
         // Random bytes may happen to form a TURVA table of zeros; the rest are no soundings.
         if (&text != &cases[0]) {
             EXPECT_FALSE(file.valid());

@@ -1,8 +1,8 @@
 // The TURVA and FENRO table formats.
-#include <string>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "ReadText.h"
 
@@ -11,8 +11,8 @@ namespace {
 
 using test::fixture;
 using test::readText;
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 
 // The first n lines of a text.
 std::string firstLines(const std::string& text, int n) {
@@ -145,7 +145,8 @@ TEST(TableReaders, BlankRowsAreNoRecords) {
 }
 
 TEST(TableReaders, RowValuesReadAsNumbersWithNanMissing) {
-    const SoundingFile file = readText(fixture("fenro_example.txt") + "   2.0 n/a nan 76.0 182.0 3.2 5.0 -81.25 24.75 13.0\n");
+    const SoundingFile file =
+        readText(fixture("fenro_example.txt") + "   2.0 n/a nan 76.0 182.0 3.2 5.0 -81.25 24.75 13.0\n");
     ASSERT_TRUE(file.valid());
     EXPECT_DOUBLE_EQ(file.raw().records.pressure.back(), 0.0);
     EXPECT_DOUBLE_EQ(file.raw().records.temperature.back(), -999.0);

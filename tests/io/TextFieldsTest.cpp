@@ -1,23 +1,27 @@
-#include "io/TextFields.h"
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "io/TextFields.h"
 #include "sounding/MissingValue.h"
 
 namespace velta::text {
 namespace {
 
 TEST(TextFields, NumbersReadAsAtofWould) {
-    struct Case { std::string text; double expected; };
+    struct Case {
+        std::string text;
+        double expected;
+    };
     const Case cases[] = {
-        {"1012.5", 1012.5}, {"  -80.5", -80.5}, {"+3", 3.0},   {"12abc", 12.0}, {"abc", 0.0},
-        {"", 0.0},          {"-", 0.0},         {"+-5", 0.0},  {".7", 0.7},     {"7.", 7.0},
-        {"1e3", 1000.0},    {"1e", 1.0},        {"2.5E-1x", 0.25}, {"0x10", 16.0}, {"1e400", HUGE_VAL},
+        {"1012.5", 1012.5},  {"  -80.5", -80.5},     {"+3", 3.0},
+        {"12abc", 12.0},     {"abc", 0.0},           {"", 0.0},
+        {"-", 0.0},          {"+-5", 0.0},           {".7", 0.7},
+        {"7.", 7.0},         {"1e3", 1000.0},        {"1e", 1.0},
+        {"2.5E-1x", 0.25},   {"0x10", 16.0},         {"1e400", HUGE_VAL},
         {"-inf", -HUGE_VAL}, {"Infinity", HUGE_VAL},
     };
     for (const auto& c : cases) EXPECT_EQ(toNumber(c.text), c.expected) << '"' << c.text << '"';
@@ -41,9 +45,17 @@ TEST(TextFields, ValuesMapNanAndSentinelToMissing) {
 }
 
 TEST(TextFields, IntegersReadAsAtoiWould) {
-    struct Case { std::string text; int expected; };
-    const Case cases[] = {{"2005", 2005}, {" 08,", 8},  {"-12.9", -12}, {"x", 0}, {"", 0},
-                          {"+7", 7},      {"99999999999", std::numeric_limits<int>::max()},
+    struct Case {
+        std::string text;
+        int expected;
+    };
+    const Case cases[] = {{"2005", 2005},
+                          {" 08,", 8},
+                          {"-12.9", -12},
+                          {"x", 0},
+                          {"", 0},
+                          {"+7", 7},
+                          {"99999999999", std::numeric_limits<int>::max()},
                           {"-99999999999", std::numeric_limits<int>::min()}};
     for (const auto& c : cases) EXPECT_EQ(toInt(c.text), c.expected) << '"' << c.text << '"';
 }
