@@ -1,15 +1,21 @@
 #include "cli/BatchApp.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "BuildInfo.h"
 #include "cli/BatchOptions.h"
+#include "cli/BatchRunner.h"
 #include "cli/ConfigLocation.h"
+#include "cli/Progress.h"
 #include "cli/SoundingReport.h"
 #include "config/ConfigSet.h"
 #include "config/Registry.h"
@@ -19,36 +25,34 @@
 namespace velta::cli {
 namespace {
 
-// One file through the pipeline with a private configuration; never saved.
-int processFile(const std::string& file, const BatchOptions& options, const std::string& configPath,
-                std::ostream& out, std::ostream& err) {
-    Registry registry(configPath);
-    if (registry.status() != 0) {
-        err << configurationBrokenMessage() << "\n(" << configPath << ")\n";
-        return 2;
-    }
-    if (!options.setName.empty()) registry.setActiveSetName(options.setName);
+// One file through the pipeline with a configuration set of its own over the
+// worker's registry; nothing is ever saved.
+FileResult processFile(const std::string& file, const BatchOptions& options, Registry& registry) {
+    FileResult result;
     ConfigSet configuration(registry);
     std::string problem;
-    if (!applyOptionAssignments(configuration, options.assignments, problem)) {
-        err << "velta-batch: " << problem << "\n";
-        return 2;
-    }
+    applyOptionAssignments(configuration, options.assignments, problem);  // checked before the run
 
     std::ifstream input(file, std::ios::binary);
     if (!input.is_open()) {
-        err << file << ": cannot be opened for reading.\n";
-        return 1;
+        result.errors = file + ": cannot be opened for reading.\n";
+        return result;
     }
     SoundingProcessor processor(configuration, build::kVersion);
     if (!processor.load(file, input)) {
-        err << file << ": file is not in an acceptable format for Velta.\n" << processor.loadErrorText();
-        return 1;
+        result.errors = file + ": file is not in an acceptable format for Velta.\n" + processor.loadErrorText();
+        return result;
     }
+    result.accepted = true;
     processor.processAll();
+    result.qcFailed = processor.qcFailed();
+    std::ostringstream out;
     writeSoundingReport(out, file, processor);
-    return 0;
+    result.report = out.str();
+    return result;
 }
+
+int defaultJobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 }  // namespace
 
@@ -66,6 +70,10 @@ int runBatch(int argc, char** argv) {
     app.add_option("--set", options.setName, "Configuration set to use instead of the active one");
     app.add_option("--option", options.assignments,
                    "Name=value: sets an option or an override for this run only (repeatable)");
+    options.jobs = defaultJobs();
+    app.add_option("-j,--jobs", options.jobs, "Files processed in parallel (default: the number of cores)")
+        ->check(CLI::Range(1, 256))
+        ->capture_default_str();
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -82,23 +90,63 @@ int runBatch(int argc, char** argv) {
         std::cerr << "\n";
         return 1;
     }
-    if (!options.setName.empty()) {
-        Registry registry(config.path);
-        if (registry.status() == 0) {
-            auto names = registry.setNames();
+
+    // One registry per worker, read here on one thread: the XML library's set-up
+    // is not to be raced.
+    const int jobs = std::min<int>(options.jobs, static_cast<int>(options.files.size()));
+    std::vector<std::unique_ptr<Registry>> registries;
+    for (int w = 0; w < jobs; ++w) {
+        auto registry = std::make_unique<Registry>(config.path);
+        if (registry->status() != 0) {
+            std::cerr << configurationBrokenMessage() << "\n(" << config.path << ")\n";
+            return 1;
+        }
+        if (!options.setName.empty()) {
+            auto names = registry->setNames();
             if (std::find(names.begin(), names.end(), options.setName) == names.end()) {
                 std::cerr << "velta-batch: no configuration set named '" << options.setName << "' in "
                           << config.path << "\n";
                 return 2;
             }
+            registry->setActiveSetName(options.setName);
+        }
+        registries.push_back(std::move(registry));
+    }
+    {
+        // Check the assignments once, before any file is read.
+        ConfigSet probe(*registries.front());
+        std::string problem;
+        if (!applyOptionAssignments(probe, options.assignments, problem)) {
+            std::cerr << "velta-batch: " << problem << "\n";
+            return 2;
         }
     }
 
-    int rejected = 0;
-    for (const std::string& file : options.files) {
-        int code = processFile(file, options, config.path, std::cout, std::cerr);
-        if (code == 2) return 2;
-        if (code != 0) ++rejected;
+    const int total = static_cast<int>(options.files.size());
+    int rejected = 0, qcErrors = 0;
+    Progress progress(total, stderr);
+    runJobs(
+        total, jobs,
+        [&](int worker, int file) {
+            return processFile(options.files[static_cast<std::size_t>(file)], options,
+                               *registries[static_cast<std::size_t>(worker)]);
+        },
+        [&](int file, FileResult& r) {
+            if (!r.accepted) ++rejected;
+            if (r.qcFailed) ++qcErrors;
+            std::cout << r.report;
+            std::cout.flush();
+            if (!r.errors.empty()) {
+                progress.clearLine();
+                std::cerr << r.errors;
+                std::cerr.flush();
+            }
+            progress.advance(options.files[static_cast<std::size_t>(file)], r.accepted);
+        });
+    if (total > 1) {
+        progress.clearLine();
+        std::fprintf(stderr, "%d files processed, %d rejected, %d with QC errors\n", total - rejected, rejected,
+                     qcErrors);
     }
     return rejected == 0 ? 0 : 1;
 }

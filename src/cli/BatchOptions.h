@@ -15,6 +15,7 @@ struct BatchOptions {
     std::string configPath;
     std::string setName;
     std::vector<std::string> assignments;  // "Name=value"
+    int jobs = 1;
 };
 
 // Applies "Name=value" assignments to the set for this run. A catalogue option
