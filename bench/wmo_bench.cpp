@@ -31,8 +31,10 @@ DropSeries syntheticDrop() {
         double temp = z < 11000.0 ? 27.0 - 6.5 * z / 1000.0 : 27.0 - 71.5;
         temp += 1.5 * std::sin(z / 700.0) + (z > 1200 && z < 1500 ? 2.0 : 0.0);
         const double humidity = 95.0 - 60.0 * z / 12500.0 + 8.0 * std::sin(z / 400.0);
-        const double speed = 12.0 + 25.0 * std::exp(-std::pow((z - 9500.0) / 2500.0, 2)) + 3.0 * std::sin(z / 300.0);
-        const double direction = std::fmod(200.0 + 60.0 * z / 12500.0 + 10.0 * std::sin(z / 900.0) + 360.0, 360.0);
+        const double speed =
+            12.0 + 25.0 * std::exp(-std::pow((z - 9500.0) / 2500.0, 2)) + 3.0 * std::sin(z / 300.0);
+        const double direction =
+            std::fmod(200.0 + 60.0 * z / 12500.0 + 10.0 * std::sin(z / 900.0) + 360.0, 360.0);
         double uu, vv;
         velta::windComponents(speed, direction, uu, vv);
         s.pres.append(p, t);
@@ -52,7 +54,8 @@ DropSeries syntheticDrop() {
 
 void BM_CodeDropMessage(benchmark::State& state) {
     const DropSeries s = syntheticDrop();
-    velta::LevelSeries series{&s.pres, &s.tdry, &s.rh, &s.wspd, &s.wdir, &s.u, &s.v, &s.alt, &s.lat, &s.lon, &s.dz};
+    velta::LevelSeries series{&s.pres, &s.tdry, &s.rh,  &s.wspd, &s.wdir, &s.u,
+                              &s.v,    &s.alt,  &s.lat, &s.lon,  &s.dz};
     velta::StatusReporter quiet;
     const velta::SignificantLevels levels(quiet, series, velta::LevelOptions(), 0.0);
 

@@ -30,7 +30,8 @@ std::string oneFigure(const std::string& s) { return s.empty() ? "/" : s.substr(
 }  // namespace
 
 ObservationHour observationHour(const SoundingHeader& header) {
-    int64_t t = calendarTime(header.year, header.month, header.day, header.hour, header.minute, header.second);
+    int64_t t =
+        calendarTime(header.year, header.month, header.day, header.hour, header.minute, header.second);
     if (header.minute >= 30) t += 30 * 60;
     const std::time_t calendar = static_cast<std::time_t>(t);
     std::tm fields{};

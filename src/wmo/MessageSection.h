@@ -13,9 +13,9 @@ namespace velta {
 enum class SectionOrder : int {
     Heading = 0,
     Identification = 1,
-    StandardLevels = 2,   // surface and standard isobaric surfaces
-    Tropopause = 3,       // 88
-    MaximumWind = 4,      // 77/66
+    StandardLevels = 2,  // surface and standard isobaric surfaces
+    Tropopause = 3,      // 88
+    MaximumWind = 4,     // 77/66
     SignificantTemperature = 5,
     SignificantWind = 6,  // 21212
     Group31313 = 7,

@@ -35,7 +35,8 @@ MessageSection standardLevelsSection(const std::vector<Level>& levels, int partI
     MessageSection section(SectionOrder::StandardLevels, partIndex);
     if (partIndex == 0) addSurface(levels, section);
 
-    const std::vector<Level> standard = selectType(levels, LevelType::Standard, standardRange(partIndex), true);
+    const std::vector<Level> standard =
+        selectType(levels, LevelType::Standard, standardRange(partIndex), true);
     // Wind groups are written up to the highest standard level with a wind;
     // above it only where Id, which gives just the hundreds of its pressure,
     // implies one.

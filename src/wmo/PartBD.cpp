@@ -10,12 +10,21 @@ namespace velta {
 
 namespace {
 
-const std::vector<LevelType> TemperatureTypes = {
-    LevelType::ExtrapolatedSfcPressure,  LevelType::SurfaceThermodynamic,   LevelType::UppermostThermodynamic,
-    LevelType::LowermostThermodynamic,   LevelType::Temperature110To100,    LevelType::InversionTop,
-    LevelType::InversionBottom,          LevelType::MissingTemperatureTop,  LevelType::MissingTemperatureBottom,
-    LevelType::MissingRHTop,             LevelType::MissingRHBottom,        LevelType::StationBasePressure,
-    LevelType::Freezing,                 LevelType::GdlTemperature,         LevelType::GdlRH};
+const std::vector<LevelType> TemperatureTypes = {LevelType::ExtrapolatedSfcPressure,
+                                                 LevelType::SurfaceThermodynamic,
+                                                 LevelType::UppermostThermodynamic,
+                                                 LevelType::LowermostThermodynamic,
+                                                 LevelType::Temperature110To100,
+                                                 LevelType::InversionTop,
+                                                 LevelType::InversionBottom,
+                                                 LevelType::MissingTemperatureTop,
+                                                 LevelType::MissingTemperatureBottom,
+                                                 LevelType::MissingRHTop,
+                                                 LevelType::MissingRHBottom,
+                                                 LevelType::StationBasePressure,
+                                                 LevelType::Freezing,
+                                                 LevelType::GdlTemperature,
+                                                 LevelType::GdlRH};
 
 const std::vector<LevelType> WindTypes = {LevelType::ExtrapolatedSfcPressure, LevelType::SurfaceWinds,
                                           LevelType::UppermostWinds,          LevelType::LowermostWinds,

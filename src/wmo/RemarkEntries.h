@@ -18,19 +18,19 @@ struct RemarkEntries {
     static constexpr std::size_t RetransmissionLength = 2;
     static constexpr std::size_t AtcfLength = 8;
 
-    std::string icao = "    ";               // ICAO identifier (OptIcao / IcaoIndex)
-    std::string headerOverride;              // abbreviated header override (AbrHdrOvr)
-    int correctionNumber = 0;                // 0 to 99
-    std::string agencyAircraft;              // ACagency
-    std::string missionStorm;                // MissionStorm
-    std::string missionId;                   // MissionId
-    std::string observationNumber;           // text, two characters
-    std::string environment;                 // "", "EYE", "EYEWALL", "RAINBAND", "MXWNDBND"
-    double azimuth = 0.0;                    // degrees, 0 to 360, for EYEWALL
-    std::string retransmission;              // retransmitted observation number
+    std::string icao = "    ";      // ICAO identifier (OptIcao / IcaoIndex)
+    std::string headerOverride;     // abbreviated header override (AbrHdrOvr)
+    int correctionNumber = 0;       // 0 to 99
+    std::string agencyAircraft;     // ACagency
+    std::string missionStorm;       // MissionStorm
+    std::string missionId;          // MissionId
+    std::string observationNumber;  // text, two characters
+    std::string environment;        // "", "EYE", "EYEWALL", "RAINBAND", "MXWNDBND"
+    double azimuth = 0.0;           // degrees, 0 to 360, for EYEWALL
+    std::string retransmission;     // retransmitted observation number
     bool correctedReport = false;
     bool lastReport = false;
-    std::string atcfId;                      // AtcfId
+    std::string atcfId;  // AtcfId
 };
 
 }  // namespace velta

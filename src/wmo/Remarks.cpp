@@ -95,7 +95,8 @@ std::string deepLayerRemark(const std::vector<Level>& levels) {
         const auto bottom = level.value(LevelValue::LayerBottomPres);
         const auto top = level.value(LevelValue::LayerTopPres);
         if (speed && direction && bottom && top)
-            return " DLM WND " + codeWind(*speed, *direction) + " " + codePressure(*bottom) + codePressure(*top);
+            return " DLM WND " + codeWind(*speed, *direction) + " " + codePressure(*bottom) +
+                   codePressure(*top);
     }
     return "";
 }
@@ -121,7 +122,8 @@ bool contains(const MessageGroup& group, const char* code) {
 std::string missionGroup(const RemarkEntries& entries) {
     long observation = integerOr(limited(entries.observationNumber, RemarkEntries::ObservationLength), 0);
     if (observation <= 0) observation = 99;
-    return format("61616 %-5s %-5s %-12s OB %02ld", limited(entries.agencyAircraft, RemarkEntries::AgencyLength).c_str(),
+    return format("61616 %-5s %-5s %-12s OB %02ld",
+                  limited(entries.agencyAircraft, RemarkEntries::AgencyLength).c_str(),
                   limited(entries.missionStorm, RemarkEntries::StormLength).c_str(),
                   limited(entries.missionId, RemarkEntries::MissionIdLength).c_str(), observation % 100);
 }
@@ -171,34 +173,41 @@ std::string remarkText(const std::vector<Level>& levels, const SoundingHeader& h
 
 void rewriteRemarks(MessageSection& section, const std::string& mission, const std::string& remarks) {
     std::vector<MessageGroup>& groups = section.groups();
-    const auto first = std::find_if(groups.begin(), groups.end(), [](const MessageGroup& g) { return contains(g, "61616"); });
+    const auto first = std::find_if(groups.begin(), groups.end(),
+                                    [](const MessageGroup& g) { return contains(g, "61616"); });
     if (first != groups.end()) {
-        const auto end = std::find_if(first, groups.end(), [](const MessageGroup& g) { return contains(g, "62626"); });
+        const auto end =
+            std::find_if(first, groups.end(), [](const MessageGroup& g) { return contains(g, "62626"); });
         groups.erase(first, end);
     }
     groups.insert(groups.begin(), MessageGroup(mission, true));
 
-    const auto old = std::find_if(groups.begin(), groups.end(), [](const MessageGroup& g) { return contains(g, "62626"); });
+    // Past the new mission group, whose free texts might hold the figures.
+    const auto old = std::find_if(groups.begin() + 1, groups.end(),
+                                  [](const MessageGroup& g) { return contains(g, "62626"); });
     groups.erase(old, groups.end());
     if (!remarks.empty()) groups.emplace_back("62626" + remarks, true);
 }
 
 void applyRemarkEntries(TempMessage& message, const std::vector<Level>& levels, const SoundingHeader& header,
-                        const RemarkEntries& entries, int64_t messageTime, const std::string& programVersion) {
+                        const RemarkEntries& entries, int64_t messageTime,
+                        const std::string& programVersion) {
     if (MessagePart* a = message.findPart(0)) {
         if (MessageSection* heading = a->findSection(SectionOrder::Heading)) {
             heading->groups().clear();
-            heading->add(abbreviatedHeading(basinCode(header),
-                                            limited(entries.headerOverride, RemarkEntries::HeaderOverrideLength),
-                                            limited(entries.icao, RemarkEntries::IcaoLength), messageTime,
-                                            std::clamp(entries.correctionNumber, 0, 99)),
-                         true);
+            heading->add(
+                abbreviatedHeading(basinCode(header),
+                                   limited(entries.headerOverride, RemarkEntries::HeaderOverrideLength),
+                                   limited(entries.icao, RemarkEntries::IcaoLength), messageTime,
+                                   std::clamp(entries.correctionNumber, 0, 99)),
+                true);
         }
     }
     const std::string mission = missionGroup(entries);
     const std::string remarks = remarkText(levels, header, entries, programVersion);
     for (MessagePart& part : message.parts())
-        if (MessageSection* section = part.findSection(SectionOrder::Remarks)) rewriteRemarks(*section, mission, remarks);
+        if (MessageSection* section = part.findSection(SectionOrder::Remarks))
+            rewriteRemarks(*section, mission, remarks);
 }
 
 }  // namespace velta

@@ -15,7 +15,8 @@ using namespace velta::test;
 TEST(MessageCoderTest, EveryDataGroupHasFiveCharacters) {
     // Ordinary and absurd values alike.
     const std::vector<Level> levels = sorted({
-        makeLevel(LevelType::SurfaceThermodynamic, {{V::Pres, 1013.4}, {V::Tdry, 150}, {V::RH, 0}, {V::Time, 900}}),
+        makeLevel(LevelType::SurfaceThermodynamic,
+                  {{V::Pres, 1013.4}, {V::Tdry, 150}, {V::RH, 0}, {V::Time, 900}}),
         makeLevel(LevelType::SurfaceWinds, {{V::Pres, 1013.4}, {V::Wspd, 600}, {V::Wdir, 400}}),
         withWind(standardLevel(1000, -600, -0.04, 100), 0.2, 0),
         withWind(standardLevel(850, 1e9, -99.96, 1e6), 899, -10),
@@ -47,7 +48,8 @@ TEST(MessageCoderTest, EveryDataGroupHasFiveCharacters) {
                 const std::string& text = section.groups()[i].text();
                 const bool identifier = section.order() == SectionOrder::Identification && i == 0;
                 EXPECT_EQ(text.size(), identifier ? 4u : 5u)
-                    << "part " << part.index() << " section " << static_cast<int>(section.order()) << ": " << text;
+                    << "part " << part.index() << " section " << static_cast<int>(section.order()) << ": "
+                    << text;
             }
         }
     }

@@ -17,7 +17,8 @@ using namespace velta::test;
 // winds up to 300 mb (850 mb without one), no tropopause, no maximum wind.
 std::vector<Level> smallDrop() {
     return sorted({
-        makeLevel(LevelType::SurfaceThermodynamic, {{V::Pres, 1012.3}, {V::Tdry, 28.0}, {V::RH, 100}, {V::Alt, 0}}),
+        makeLevel(LevelType::SurfaceThermodynamic,
+                  {{V::Pres, 1012.3}, {V::Tdry, 28.0}, {V::RH, 100}, {V::Alt, 0}}),
         makeLevel(LevelType::SurfaceWinds, {{V::Pres, 1012.3}, {V::Wspd, 10}, {V::Wdir, 273}}),
         withWind(standardLevel(1000, 105, 27.0, 100), 10, 90),
         withWind(standardLevel(925, 780, 22.5, 100), 12, 180),
@@ -59,8 +60,9 @@ TEST(PartACTest, WithoutAbbreviatedHeadingPartAStartsWithItsIdentifier) {
 std::vector<std::string> groupsAfter(const std::vector<std::string>& groups, const std::string& group) {
     for (std::size_t i = 0; i < groups.size(); ++i)
         if (groups[i] == group)
-            return std::vector<std::string>(groups.begin() + static_cast<std::ptrdiff_t>(i + 1),
-                                            groups.begin() + static_cast<std::ptrdiff_t>(std::min(i + 3, groups.size())));
+            return std::vector<std::string>(
+                groups.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                groups.begin() + static_cast<std::ptrdiff_t>(std::min(i + 3, groups.size())));
     return {};
 }
 
@@ -79,8 +81,8 @@ TEST(PartACTest, WindGroupsFollowTheIndicator) {
         {100, "1", {"55100", "20020"}, {"70100", "20020"}},
         {300, "3", {"55100", "15360"}, {"70100"}},
     };
-    const std::pair<double, double> heights[] = {{1000, 100},  {925, 800},   {850, 1500},  {700, 3100},
-                                                 {500, 5800},  {400, 7500},  {300, 9600},  {250, 10400},
+    const std::pair<double, double> heights[] = {{1000, 100},  {925, 800},   {850, 1500}, {700, 3100},
+                                                 {500, 5800},  {400, 7500},  {300, 9600}, {250, 10400},
                                                  {200, 11800}, {150, 13600}, {100, 16500}};
     for (const Case& c : cases) {
         std::vector<Level> levels;
@@ -132,13 +134,15 @@ TEST(PartACTest, TropopauseAndMaximumWindAt100mb) {
     ASSERT_EQ(m.parts().size(), 4u);
     // The tropopause at exactly 100 mb belongs to part C only.
     EXPECT_EQ(groupTexts(m, 0, SectionOrder::Tropopause), (std::vector<std::string>{"88999"}));
-    EXPECT_EQ(groupTexts(m, 2, SectionOrder::Tropopause), (std::vector<std::string>{"88000", "751//", "09019"}));
+    EXPECT_EQ(groupTexts(m, 2, SectionOrder::Tropopause),
+              (std::vector<std::string>{"88000", "751//", "09019"}));
     // The maximum wind is written in both.
     const std::vector<std::string> maximum = {"77000", "27078", "4////"};
     EXPECT_EQ(groupTexts(m, 0, SectionOrder::MaximumWind), maximum);
     EXPECT_EQ(groupTexts(m, 2, SectionOrder::MaximumWind), maximum);
     // Part C's standard levels: 70 mb with its wind, Id 7.
-    EXPECT_EQ(groupTexts(m, 2, SectionOrder::StandardLevels), (std::vector<std::string>{"70860", "/////", "09010"}));
+    EXPECT_EQ(groupTexts(m, 2, SectionOrder::StandardLevels),
+              (std::vector<std::string>{"70860", "/////", "09010"}));
     EXPECT_EQ(groupTexts(m, 2, SectionOrder::Identification)[1], "78187");
 }
 

@@ -34,16 +34,18 @@ TEST(PartBDTest, DuplicatePressureFiguresKeepTheHighestLevel) {
 
 TEST(PartBDTest, LevelNumbersRunPast99) {
     std::vector<Level> levels;
-    for (int i = 0; i < 11; ++i) levels.push_back(makeLevel(LevelType::GdlTemperature, {{V::Pres, 900.0 - 50 * i}}));
-    for (int i = 0; i < 10; ++i) levels.push_back(makeLevel(LevelType::GdlTemperature, {{V::Pres, 95.0 - 5 * i}}));
+    for (int i = 0; i < 11; ++i)
+        levels.push_back(makeLevel(LevelType::GdlTemperature, {{V::Pres, 900.0 - 50 * i}}));
+    for (int i = 0; i < 10; ++i)
+        levels.push_back(makeLevel(LevelType::GdlTemperature, {{V::Pres, 95.0 - 5 * i}}));
     const TempMessage m = codeDropMessage(sorted(levels), dropHeader(), true);
     ASSERT_EQ(m.parts().size(), 4u);
     EXPECT_EQ(levelGroups(groupTexts(m, 1, SectionOrder::SignificantTemperature)),
-              (std::vector<std::string>{"00900", "11850", "22800", "33750", "44700", "55650", "66600", "77550",
-                                        "88500", "99450", "11400"}));
+              (std::vector<std::string>{"00900", "11850", "22800", "33750", "44700", "55650", "66600",
+                                        "77550", "88500", "99450", "11400"}));
     EXPECT_EQ(levelGroups(groupTexts(m, 3, SectionOrder::SignificantTemperature)),
-              (std::vector<std::string>{"11950", "22900", "33850", "44800", "55750", "66700", "77650", "88600",
-                                        "99550", "11500"}));
+              (std::vector<std::string>{"11950", "22900", "33850", "44800", "55750", "66700", "77650",
+                                        "88600", "99550", "11500"}));
     // A level at exactly 100 mb is in neither part B nor part D.
     levels.push_back(makeLevel(LevelType::InversionTop, {{V::Pres, 100.0}}));
     const TempMessage again = codeDropMessage(sorted(levels), dropHeader(), true);
@@ -73,10 +75,13 @@ TEST(PartBDTest, ExtrapolatedSurfaceStandsForTheSurface) {
 }
 
 TEST(PartBDTest, OnePointWindRecordIsWrittenOnce) {
-    const Level lower = makeLevel(LevelType::LowermostWinds, {{V::Time, 300}, {V::Pres, 500}, {V::Wspd, 10}, {V::Wdir, 90}});
-    const Level upper = makeLevel(LevelType::UppermostWinds, {{V::Time, 300}, {V::Pres, 500}, {V::Wspd, 10}, {V::Wdir, 90}});
+    const Level lower =
+        makeLevel(LevelType::LowermostWinds, {{V::Time, 300}, {V::Pres, 500}, {V::Wspd, 10}, {V::Wdir, 90}});
+    const Level upper =
+        makeLevel(LevelType::UppermostWinds, {{V::Time, 300}, {V::Pres, 500}, {V::Wspd, 10}, {V::Wdir, 90}});
     TempMessage m = codeDropMessage(sorted({lower, upper}), dropHeader(), true);
-    EXPECT_EQ(groupTexts(m, 1, SectionOrder::SignificantWind), (std::vector<std::string>{"21212", "00500", "09019"}));
+    EXPECT_EQ(groupTexts(m, 1, SectionOrder::SignificantWind),
+              (std::vector<std::string>{"21212", "00500", "09019"}));
 
     // Part D: two ends of a record at different pressures are both written.
     const Level lowerD = makeLevel(LevelType::LowermostWinds, {{V::Pres, 90}, {V::Wspd, 10}, {V::Wdir, 90}});
@@ -87,9 +92,11 @@ TEST(PartBDTest, OnePointWindRecordIsWrittenOnce) {
 }
 
 TEST(PartBDTest, NoWindLevelsNo21212) {
-    const TempMessage m = codeDropMessage({makeLevel(LevelType::GdlTemperature, {{V::Pres, 800.0}})}, dropHeader(), true);
+    const TempMessage m =
+        codeDropMessage({makeLevel(LevelType::GdlTemperature, {{V::Pres, 800.0}})}, dropHeader(), true);
     EXPECT_TRUE(groupTexts(m, 1, SectionOrder::SignificantWind).empty());
-    EXPECT_EQ(groupTexts(m, 1, SectionOrder::SignificantTemperature), (std::vector<std::string>{"00800", "/////"}));
+    EXPECT_EQ(groupTexts(m, 1, SectionOrder::SignificantTemperature),
+              (std::vector<std::string>{"00800", "/////"}));
 }
 
 std::vector<Level> standardOnly() {
@@ -112,7 +119,8 @@ TEST(PartBDTest, DoubtfulHeightsOnTwiceReplacesAndOffRemoves) {
     // Again, after the 250 mb level went: the pressures are replaced.
     std::vector<Level> fewer(levels.begin() + 1, levels.end());
     setDoubtfulHeights(m, fewer, true);
-    EXPECT_EQ(groupTexts(m, 0, SectionOrder::Regional51515), (std::vector<std::string>{"51515", "10166", "00085"}));
+    EXPECT_EQ(groupTexts(m, 0, SectionOrder::Regional51515),
+              (std::vector<std::string>{"51515", "10166", "00085"}));
 
     setDoubtfulHeights(m, levels, false);
     EXPECT_TRUE(groupTexts(m, 0, SectionOrder::Regional51515).empty());

@@ -36,9 +36,13 @@ std::vector<Level> remarkLevels() {
                   {{V::Time, 905.6}, {V::Pres, 1008}, {V::Lat, 25.123}, {V::Lon, -75.456}}),
         makeLevel(LevelType::LastWindAltitude62626, {{V::Time, 900}, {V::Pres, 1008}, {V::Alt, -3.4}}),
         makeLevel(LevelType::MeanBLWind62626, {{V::Pres, 960}, {V::Alt, 500}, {V::Wspd, 10}, {V::Wdir, 273}}),
-        makeLevel(LevelType::DeepLayerMeanWind62626,
-                  {{V::Pres, 1008}, {V::Wspd, 10}, {V::Wdir, 4}, {V::LayerBottomPres, 1008}, {V::LayerTopPres, 850}}),
-        makeLevel(LevelType::LayerMeanWind150m62626, {{V::Pres, 1000}, {V::Wspd, 0.2}, {V::Wdir, 100}, {V::Alt, 84.9}}),
+        makeLevel(LevelType::DeepLayerMeanWind62626, {{V::Pres, 1008},
+                                                      {V::Wspd, 10},
+                                                      {V::Wdir, 4},
+                                                      {V::LayerBottomPres, 1008},
+                                                      {V::LayerTopPres, 850}}),
+        makeLevel(LevelType::LayerMeanWind150m62626,
+                  {{V::Pres, 1000}, {V::Wspd, 0.2}, {V::Wdir, 100}, {V::Alt, 84.9}}),
         withWind(standardLevel(1000, 60, 27, 100), 10, 90),
     });
 }
@@ -55,9 +59,11 @@ TEST(RemarksTest, CodedMessageCarriesPlaceholders) {
 TEST(RemarksTest, EntriesRewriteHeadingAndRemarksOfEveryPart) {
     TempMessage m = codeDropMessage(remarkLevels(), dropHeader(), false);
     applyRemarkEntries(m, remarkLevels(), dropHeader(), fullEntries(), MessageTime, "3.1.4");
-    EXPECT_EQ(groupTexts(m, 0, SectionOrder::Heading), (std::vector<std::string>{"UZNT13 KNHC 281835 COR 03"}));
+    EXPECT_EQ(groupTexts(m, 0, SectionOrder::Heading),
+              (std::vector<std::string>{"UZNT13 KNHC 281835 COR 03"}));
     const std::string remark =
-        "62626 EYEWALL 045 SPL 2512N07546W 1825 LST WND -3 MBL WND 27519 KEV 30104 REXMT OF OB 02 CORRECTED RPT "
+        "62626 EYEWALL 045 SPL 2512N07546W 1825 LST WND -3 MBL WND 27519 KEV 30104 REXMT OF OB 02 CORRECTED "
+        "RPT "
         "LAST REPORT OBS 01 THRU 17 TO KNHC DLM WND 00519 008850 WL150 00000 084 ATCF AL122005";
     const std::vector<std::string> expected = {"61616 AF302 1412A KATRINA      OB 17", remark};
     for (int part = 0; part < 2; ++part) EXPECT_EQ(groupTexts(m, part, SectionOrder::Remarks), expected);
@@ -87,6 +93,13 @@ TEST(RemarksTest, OperatorEditsAfterTheRemarksAreReplaced) {
     EXPECT_EQ(remarks->groups()[0].text().substr(0, 5), "61616");
     EXPECT_TRUE(remarks->groups()[0].startsLine());
     EXPECT_EQ(remarks->groups()[1].text().substr(0, 5), "62626");
+
+    // Figures of the free texts do not confuse the rewriting.
+    RemarkEntries odd = fullEntries();
+    odd.missionId = "62626";
+    applyRemarkEntries(m, remarkLevels(), dropHeader(), odd, MessageTime, "3.1.4");
+    ASSERT_EQ(remarks->groups().size(), 2u);
+    EXPECT_EQ(remarks->groups()[0].text(), "61616 AF302 1412A 62626        OB 17");
 }
 
 TEST(RemarksTest, MissionGroupObservationNumber) {
@@ -95,8 +108,11 @@ TEST(RemarksTest, MissionGroupObservationNumber) {
         const char* mission;
         const char* lastReport;
     };
-    const Case cases[] = {{"", "OB 99", "THRU 01"},   {"0", "OB 99", "THRU 00"}, {"-5", "OB 99", "THRU 01"},
-                          {"17", "OB 17", "THRU 17"}, {"x", "OB 99", "THRU 01"}};
+    const Case cases[] = {{"", "OB 99", "THRU 01"},
+                          {"0", "OB 99", "THRU 00"},
+                          {"-5", "OB 99", "THRU 01"},
+                          {"17", "OB 17", "THRU 17"},
+                          {"x", "OB 99", "THRU 01"}};
     for (const Case& c : cases) {
         RemarkEntries e;
         e.observationNumber = c.entry;
@@ -104,7 +120,8 @@ TEST(RemarksTest, MissionGroupObservationNumber) {
         e.icao = "KBIX";
         const std::string mission = missionGroup(e);
         EXPECT_EQ(mission, std::string("61616                          ") + c.mission) << c.entry;
-        EXPECT_NE(remarkText({}, dropHeader(), e, "").find(std::string(" LAST REPORT OBS 01 ") + c.lastReport + " TO KBIX"),
+        EXPECT_NE(remarkText({}, dropHeader(), e, "")
+                      .find(std::string(" LAST REPORT OBS 01 ") + c.lastReport + " TO KBIX"),
                   std::string::npos)
             << c.entry;
     }
@@ -170,8 +187,8 @@ TEST(RemarksTest, HeadingBasinOverrideAndCorrection) {
         double lat, lon;
         const char* basin;
     };
-    const Case cases[] = {{25, -75, "NT"},   {0, 41, "PA"},     {8.75, -70.1, "PN"}, {8.8, -70.1, "NT"},
-                          {10, -84, "PN"},   {14, -85, "PN"},   {15, -85, "NT"},     {17.5, -91, "PN"},
+    const Case cases[] = {{25, -75, "NT"},    {0, 41, "PA"},     {8.75, -70.1, "PN"}, {8.8, -70.1, "NT"},
+                          {10, -84, "PN"},    {14, -85, "PN"},   {15, -85, "NT"},     {17.5, -91, "PN"},
                           {30, -100.1, "PN"}, {30, -99.9, "NT"}, {-20, 40, "NT"}};
     for (const Case& c : cases) EXPECT_EQ(basinCode(c.lat, c.lon), c.basin) << c.lat << "," << c.lon;
     SoundingHeader noPosition = dropHeader();

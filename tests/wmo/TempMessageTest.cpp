@@ -9,7 +9,8 @@
 namespace velta {
 namespace {
 
-MessageSection sectionOf(SectionOrder order, const std::vector<std::string>& texts, bool firstStartsLine = false) {
+MessageSection sectionOf(SectionOrder order, const std::vector<std::string>& texts,
+                         bool firstStartsLine = false) {
     MessageSection s(order, 0);
     for (std::size_t i = 0; i < texts.size(); ++i) s.add(texts[i], firstStartsLine && i == 0);
     return s;
@@ -71,7 +72,8 @@ TEST(TempMessageTest, LongGroupsAreCutInto65CharacterLines) {
     };
     // Up to 64 characters a remark is an ordinary group; beyond, full pieces
     // of 65 take lines of their own and the rest, even none, opens the next.
-    const Case cases[] = {{64, {64 + 1}}, {65, {65, 1}}, {66, {65, 2}}, {130, {65, 65, 1}}, {140, {65, 65, 11}}};
+    const Case cases[] = {
+        {64, {64 + 1}}, {65, {65, 1}}, {66, {65, 2}}, {130, {65, 65, 1}}, {140, {65, 65, 11}}};
     for (const Case& c : cases) {
         std::string text;
         for (std::size_t i = 0; i < c.length; ++i) text += static_cast<char>('A' + i % 26);
@@ -109,7 +111,9 @@ TEST(TempMessageTest, LongGroupLeavesAnOpenLineCountingOne) {
     a.addSection(sectionOf(SectionOrder::Remarks, texts));
     const std::vector<std::string> lines = m.lines();
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1], "RRRRR " + std::string(10 * 6, ' ').replace(0, 60, "22222 22222 22222 22222 22222 22222 22222 22222 22222 22222 "));
+    EXPECT_EQ(lines[1],
+              "RRRRR " + std::string(10 * 6, ' ')
+                             .replace(0, 60, "22222 22222 22222 22222 22222 22222 22222 22222 22222 22222 "));
     EXPECT_EQ(lines[2], "22222 ");
 }
 
