@@ -1,0 +1,55 @@
+// One drop end to end, without file output: read, QC, levels and message for a
+// simulated 4 Hz research drop of about 15 minutes (about 3 400 records).
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "DFileWriter.h"
+#include "SimulatedDrop.h"
+#include "config/ConfigSet.h"
+#include "config/OptionStore.h"
+#include "document/SoundingProcessor.h"
+
+namespace {
+
+const std::string& dropFile() {
+    static const std::string text = [] {
+        velta::sim::DropSettings settings = velta::sim::defaultSettings(velta::sim::DropKind::Research);
+        settings.rate = 4;
+        velta::sim::SimulatedDrop drop = velta::sim::simulateDrop(settings);
+        return velta::sim::formatDFile(settings, drop);
+    }();
+    return text;
+}
+
+void BM_QcRun(benchmark::State& state) {
+    velta::OptionStore store;
+    velta::ConfigSet options(store);
+    velta::ProcessingLog log;
+    std::istringstream in(dropFile());
+    velta::QCEngine engine("D.1", in, options, log);
+    velta::StatusReporter quiet;
+    for (auto _ : state) {
+        log.clear();
+        engine.run(quiet);
+    }
+    state.counters["records"] = engine.series("RawTime")->size();
+}
+BENCHMARK(BM_QcRun)->Unit(benchmark::kMillisecond);
+
+void BM_EndToEnd(benchmark::State& state) {
+    const std::string& text = dropFile();
+    for (auto _ : state) {
+        velta::OptionStore store;
+        velta::ConfigSet options(store);
+        velta::SoundingProcessor processor(options, "0.1.0");
+        std::istringstream in(text);
+        processor.load("D.1", in);
+        processor.processAll();
+        benchmark::DoNotOptimize(processor.messageGroupCount());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_EndToEnd)->Unit(benchmark::kMillisecond);
+
+}  // namespace
