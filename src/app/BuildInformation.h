@@ -1,0 +1,21 @@
+// What the About box tells about the build: version-control revision, date of
+// the last change, repository and build directory, by key.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velta {
+
+using BuildInformation = std::vector<std::pair<std::string, std::string>>;
+
+// SVNREVISION, SVNLASTCHANGEDDATE, SVNURL, SVNWORKDIRSPEC, SVNWORKDIR, in this order.
+const BuildInformation& buildInformation();
+// The line of a key; empty when the build has none.
+std::string buildInformationLine(const std::string& key);
+
+// "Version: " + version, then the revision and last-change lines when present.
+std::string aboutText(const std::string& version);
+
+}  // namespace velta

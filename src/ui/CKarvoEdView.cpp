@@ -1,0 +1,131 @@
+#include "ui/CKarvoEdView.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <ctime>
+
+#include "document/KarvoEdDoc.h"
+#include "document/ProgramVersion.h"
+#include "ui/CommPage.h"
+#include "ui/DataPage.h"
+#include "ui/GraphPage.h"
+#include "ui/MainPage.h"
+#include "ui/SummaryPage.h"
+#include "ui/TabLevelGrid.h"
+#include "ui/TabWMOGrid.h"
+#include "ui/TextPagePrinter.h"
+
+namespace velta {
+namespace {
+
+struct TabFlags {
+    bool preview, print, save;
+};
+constexpr TabFlags kFlags[CKarvoEdView::TabCount] = {
+    {false, false, false}, {true, true, true},  {true, true, true},  {false, true, true},   {false, true, true},
+    {true, true, false},   {true, true, true},  {false, false, false}, {false, false, false},
+};
+
+}  // namespace
+
+CKarvoEdView::CKarvoEdView(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QPrinter& printer, QWidget* parent)
+    : QWidget(parent), doc_(doc), dialogs_(dialogs), printer_(printer) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    tabs_ = new QTabWidget(this);
+    layout->addWidget(tabs_);
+    auto* main = new MainPage(doc, dialogs);
+    pages_ = {main,
+              new DataPage(DataPage::Kind::Raw, doc, dialogs),
+              new DataPage(DataPage::Kind::QC, doc, dialogs),
+              new GraphPage(GraphPage::Kind::XY, doc, dialogs),
+              new GraphPage(GraphPage::Kind::SkewT, doc, dialogs),
+              new TabLevelGrid(doc, dialogs),
+              new TabWMOGrid(doc, dialogs),
+              new CommPage(doc, dialogs),
+              new SummaryPage(doc, dialogs)};
+    const char* captions[TabCount] = {"&Main", "&Raw", "&QC", "XY &Graph", "&Skew-T",
+                                      "&Levels", "&WMO", "&Comm", "&Summary"};
+    for (int i = 0; i < TabCount; ++i) tabs_->addTab(pages_[static_cast<std::size_t>(i)], captions[i]);
+    main->onRecomputed = [this] { refreshAll(); };
+    connect(tabs_, &QTabWidget::currentChanged, this, &CKarvoEdView::tabSwitched);
+}
+
+MainPage* CKarvoEdView::mainPage() const { return static_cast<MainPage*>(pages_[MainTab]); }
+DataPage* CKarvoEdView::rawPage() const { return static_cast<DataPage*>(pages_[RawTab]); }
+DataPage* CKarvoEdView::qcPage() const { return static_cast<DataPage*>(pages_[QCTab]); }
+TabLevelGrid* CKarvoEdView::levelsPage() const { return static_cast<TabLevelGrid*>(pages_[LevelsTab]); }
+TabWMOGrid* CKarvoEdView::wmoPage() const { return static_cast<TabWMOGrid*>(pages_[WMOTab]); }
+CommPage* CKarvoEdView::commPage() const { return static_cast<CommPage*>(pages_[CommTab]); }
+SummaryPage* CKarvoEdView::summaryPage() const { return static_cast<SummaryPage*>(pages_[SummaryTab]); }
+
+void CKarvoEdView::initialUpdate() {
+    const SoundingProcessor* processor = doc_.processor();
+    if (processor && processor->systemFamily() != 0) tabs_->setTabEnabled(CommTab, false);
+    mainPage()->refresh();
+}
+
+void CKarvoEdView::selectTab(int index) {
+    if (index == tabs_->currentIndex())
+        tabSwitched(index);  // reselecting a tab refreshes it, as a switch would
+    else
+        tabs_->setCurrentIndex(index);
+}
+
+void CKarvoEdView::applyLevelMarks() {
+    if (levelsPage()->marksChanged() && doc_.processor() && !doc_.processing()) doc_.processor()->doWMO();
+}
+
+void CKarvoEdView::tabSwitched(int index) {
+    if (current_ == LevelsTab) applyLevelMarks();
+    current_ = index;
+    if (index < 0 || index >= TabCount) return;
+    if (index == WMOTab) commPage()->refresh();
+    if (index != MainTab) pages_[static_cast<std::size_t>(index)]->refresh();
+    preview_ = kFlags[index].preview;
+    print_ = kFlags[index].print;
+    save_ = kFlags[index].save;
+    emit commandStateChanged();
+}
+
+void CKarvoEdView::refreshAll() {
+    for (int tab : {RawTab, QCTab, XYGraphTab, SkewTTab, LevelsTab, CommTab, WMOTab, SummaryTab})
+        pages_[static_cast<std::size_t>(tab)]->refresh();
+    emit commandStateChanged();
+}
+
+bool CKarvoEdView::recomputeCommand() { return mainPage()->recompute(); }
+
+void CKarvoEdView::saveCommand() {
+    if (!save_ || current_ < 0 || current_ >= TabCount) return;
+    pages_[static_cast<std::size_t>(current_)]->save();
+}
+
+std::string CKarvoEdView::footer() const {
+    const SoundingProcessor* processor = doc_.processor();
+    return processingStamp(processor ? processor->programVersion() : std::string(), std::time(nullptr));
+}
+
+void CKarvoEdView::printCommand() {
+    if (!print_ || current_ < 0 || current_ >= TabCount) return;
+    if (current_ == XYGraphTab || current_ == SkewTTab) return;  // the graphs print themselves
+    const auto pages = pages_[static_cast<std::size_t>(current_)]->printPages();
+    if (pages.empty()) return;
+    QPrintDialog dialog(&printer_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printTextPages(printer_, pages, footer());
+}
+
+void CKarvoEdView::printPreviewCommand() {
+    if (!preview_ || current_ < 0 || current_ >= TabCount) return;
+    const auto pages = pages_[static_cast<std::size_t>(current_)]->printPages();
+    QPrintPreviewDialog preview(&printer_, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&](QPrinter* printer) { printTextPages(*printer, pages, footer()); });
+    preview.exec();
+}
+
+}  // namespace velta

@@ -1,0 +1,81 @@
+// The view of one sounding: nine tabs (Main, Raw, QC, XY Graph, Skew-T,
+// Levels, WMO, Comm, Summary). Switching tabs refreshes the new page and sets
+// which of Print Preview, Print and Save apply; leaving the Levels tab codes
+// the message again when the operator changed the level marks.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QPrinter;
+class QTabWidget;
+
+namespace velta {
+
+class CKarvoEdDoc;
+class VeltaDialogs;
+class TabPage;
+class MainPage;
+class DataPage;
+class GraphPage;
+class TabLevelGrid;
+class TabWMOGrid;
+class CommPage;
+class SummaryPage;
+
+class CKarvoEdView : public QWidget {
+    Q_OBJECT
+public:
+    enum Tab { MainTab, RawTab, QCTab, XYGraphTab, SkewTTab, LevelsTab, WMOTab, CommTab, SummaryTab, TabCount };
+
+    CKarvoEdView(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QPrinter& printer, QWidget* parent = nullptr);
+
+    // Shows the document: the Comm tab is disabled for files of another system family.
+    void initialUpdate();
+    // Selects a tab as the operator would.
+    void selectTab(int index);
+    int currentTab() const { return current_; }
+
+    bool canPrintPreview() const { return preview_; }
+    bool canPrint() const { return print_; }
+    bool canSave() const { return save_; }
+
+    // The commands of the view.
+    void saveCommand();
+    void printCommand();
+    void printPreviewCommand();
+    // Stores the override fields, processes and refreshes every page.
+    bool recomputeCommand();
+    // Refreshes every page after processing.
+    void refreshAll();
+
+    CKarvoEdDoc& document() const { return doc_; }
+    QTabWidget* tabs() const { return tabs_; }
+    TabPage* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
+    MainPage* mainPage() const;
+    DataPage* rawPage() const;
+    DataPage* qcPage() const;
+    TabLevelGrid* levelsPage() const;
+    TabWMOGrid* wmoPage() const;
+    CommPage* commPage() const;
+    SummaryPage* summaryPage() const;
+
+signals:
+    // The command flags or the products changed.
+    void commandStateChanged();
+
+private:
+    void tabSwitched(int index);
+    void applyLevelMarks();
+    std::string footer() const;
+
+    CKarvoEdDoc& doc_;
+    VeltaDialogs& dialogs_;
+    QPrinter& printer_;
+    QTabWidget* tabs_ = nullptr;
+    std::array<TabPage*, TabCount> pages_{};
+    int current_ = 0;
+    bool preview_ = false, print_ = false, save_ = false;
+};
+
+}  // namespace velta

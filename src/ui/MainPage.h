@@ -1,0 +1,66 @@
+// The Main page: the launch and surface values the sounding reports, an
+// override field with a Clear button for each, the three surface switches,
+// RECOMPUTE, the launch time and the results of the height integrations.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "ui/TabPage.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velta {
+
+class MainPage : public TabPage {
+    Q_OBJECT
+public:
+    static constexpr int RowCount = 11;
+
+    MainPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent = nullptr);
+
+    void refresh() override;
+    // Stores the override fields as override options, processes the document
+    // and shows the values again. False (nothing done) when a field does not
+    // hold a number; the reason is shown.
+    bool recompute();
+    // Called when processing has finished, so the view can refresh its pages.
+    std::function<void()> onRecomputed;
+
+    QLineEdit* overrideField(int row) const { return rows_[row].field; }
+    QLabel* reportedValue(int row) const { return rows_[row].reported; }
+    QPushButton* clearButton(int row) const { return rows_[row].clear; }
+    QCheckBox* hitSurface() const { return hitSurface_; }
+    QCheckBox* setHeightsMissing() const { return setHeightsMissing_; }
+    QCheckBox* surfaceAltitudeUnknown() const { return altitudeUnknown_; }
+    QLabel* launchTime() const { return launchTime_; }
+    QLabel* upwardResult() const { return upward_; }
+    QLabel* downwardResult() const { return downward_; }
+    QPushButton* recomputeButton() const { return recompute_; }
+    // Reloads the three check boxes from the configuration.
+    void loadSwitches();
+
+private:
+    struct Row {
+        QLabel* reported = nullptr;
+        QLineEdit* field = nullptr;
+        QPushButton* clear = nullptr;
+    };
+    void showSurfaceValues();
+    void storeSwitches();
+
+    std::array<Row, RowCount> rows_;
+    QLabel* description_ = nullptr;
+    QLabel* launchTime_ = nullptr;
+    QLabel* upward_ = nullptr;
+    QLabel* downward_ = nullptr;
+    QCheckBox* hitSurface_ = nullptr;
+    QCheckBox* setHeightsMissing_ = nullptr;
+    QCheckBox* altitudeUnknown_ = nullptr;
+    QPushButton* recompute_ = nullptr;
+};
+
+}  // namespace velta

@@ -1,0 +1,101 @@
+#include "ui/TabLevelGrid.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "document/KarvoEdDoc.h"
+#include "ui/LevelsModel.h"
+#include "ui/ProcessorProducts.h"
+
+namespace velta {
+
+TabLevelGrid::TabLevelGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : TabPage(doc, dialogs, parent) {
+    auto* layout = new QVBoxLayout(this);
+    title_ = new QLabel(this);
+    layout->addWidget(title_);
+    layout->addWidget(new QLabel(
+        "Click on a level to disable/enable it.             Disabled levels are highlighted in red.", this));
+    model_ = new LevelsModel(this);
+    grid_ = new QTableView(this);
+    grid_->setModel(model_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->verticalHeader()->setVisible(false);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
+    // The row colours carry the marks; a selection colour would hide them.
+    grid_->setStyleSheet("QTableView { selection-background-color: transparent; selection-color: black; }");
+    layout->addWidget(grid_);
+    connect(grid_, &QTableView::clicked, this, [this] {
+        std::vector<int> rows;
+        for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) rows.push_back(index.row());
+        toggleRows(rows);
+    });
+}
+
+SignificantLevels* TabLevelGrid::levels() const { return products::levels(doc_.processor()); }
+
+void TabLevelGrid::refresh() {
+    SoundingProcessor* processor = doc_.processor();
+    if (!processor) return;
+    title_->setText(QString::fromStdString(processor->soundingDescription()));
+    SignificantLevels* list = levels();
+    if (!list) {
+        if (shownGeneration_ != -1) model_->setLevels(nullptr);
+        shownGeneration_ = -1;
+        remembered_.clear();
+        return;
+    }
+    remembered_.clear();
+    for (const Level& level : list->levels()) remembered_.push_back(level.excluded());
+    if (processor->levelsGeneration() == shownGeneration_) return;
+    printTitle_ = "Levels " + processor->soundingDescription();
+    shownGeneration_ = processor->levelsGeneration();
+    grid_->setUpdatesEnabled(false);
+    model_->setLevels(list);
+    setColumnWidths();
+    grid_->setUpdatesEnabled(true);
+}
+
+void TabLevelGrid::toggleRows(std::vector<int> rows) {
+    SignificantLevels* list = levels();
+    if (!list) return;
+    std::sort(rows.begin(), rows.end());
+    for (int row : rows) {
+        if (row < 0 || static_cast<std::size_t>(row) >= list->size()) continue;
+        const Level& level = list->levels()[static_cast<std::size_t>(row)];
+        list->setExcluded(static_cast<std::size_t>(row), !level.excluded());
+        model_->rowChanged(row);
+    }
+}
+
+bool TabLevelGrid::marksChanged() const {
+    const SignificantLevels* list = levels();
+    if (!list || list->size() != remembered_.size()) return false;
+    for (std::size_t i = 0; i < remembered_.size(); ++i)
+        if (list->levels()[i].excluded() != remembered_[i]) return true;
+    return false;
+}
+
+std::vector<TextPage> TabLevelGrid::printPages() const {
+    std::vector<TextPage> pages;
+    const SignificantLevels* list = levels();
+    if (!list) return pages;
+    for (auto& lines : list->listing()) pages.push_back(TextPage{printTitle_, lines});
+    return pages;
+}
+
+void TabLevelGrid::setColumnWidths() {
+    const int u = grid_->viewport()->width() * 2 / 21;
+    for (int c = 0; c < 9; ++c) grid_->setColumnWidth(c, std::max(c == 1 ? 3 * u : c == 0 ? u / 2 : u, 24));
+}
+
+void TabLevelGrid::resizeEvent(QResizeEvent* event) {
+    TabPage::resizeEvent(event);
+    setColumnWidths();
+}
+
+}  // namespace velta

@@ -1,0 +1,50 @@
+// The Levels page: the significant levels of the current run in a grid; a
+// click on a level excludes it from the message or includes it again. The
+// marks as they were at the last refresh are remembered so that leaving the
+// page can tell whether the message has to be coded again.
+#pragma once
+
+#include <vector>
+
+#include "ui/TabPage.h"
+
+class QLabel;
+class QTableView;
+
+namespace velta {
+
+class LevelsModel;
+class SignificantLevels;
+
+class TabLevelGrid : public TabPage {
+    Q_OBJECT
+public:
+    TabLevelGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent = nullptr);
+
+    void refresh() override;
+    std::vector<TextPage> printPages() const override;
+
+    // Toggles the exclusion of the levels shown in these rows (lowest first).
+    void toggleRows(std::vector<int> rows);
+    // True when some level's mark differs from the one remembered at the last refresh.
+    bool marksChanged() const;
+
+    QTableView* grid() const { return grid_; }
+    const LevelsModel& model() const { return *model_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    SignificantLevels* levels() const;
+    void setColumnWidths();
+
+    QLabel* title_ = nullptr;
+    QTableView* grid_ = nullptr;
+    LevelsModel* model_ = nullptr;
+    std::vector<bool> remembered_;
+    int shownGeneration_ = -1;
+    std::string printTitle_;
+};
+
+}  // namespace velta
