@@ -8,7 +8,7 @@ namespace velta {
 namespace {
 
 constexpr double AssumedHumidity = 70.0;  // %, where none was measured
-constexpr double Reach = 25.0;             // mb
+constexpr double Reach = 25.0;            // mb
 
 // The level at standard pressure ps continued from the pressure point at time
 // tEnd with pressure pEnd.

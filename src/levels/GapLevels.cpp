@@ -31,7 +31,8 @@ void addGapLevels(LevelContext& ctx, const DataSeries& s, LevelValue key, LevelT
 void completeLevels(LevelContext& ctx, LevelType a, LevelType b, LevelValue key, const DataSeries& s) {
     for (Level& level : ctx.levels) {
         if (level.type() != a && level.type() != b) continue;
-        if (const std::optional<double> t = level.value(LevelValue::Time)) LevelContext::setAt(level, key, s, *t);
+        if (const std::optional<double> t = level.value(LevelValue::Time))
+            LevelContext::setAt(level, key, s, *t);
     }
 }
 

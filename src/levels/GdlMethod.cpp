@@ -19,6 +19,9 @@ struct Anchor {
     double p;
     double k;
     double k2;
+    // Direction mode: the unit vector of the wind direction (k, k2).
+    double unitU = 0.0;
+    double unitV = 0.0;
 };
 
 struct Run {
@@ -43,9 +46,15 @@ double direction(double uValue, double vValue) {
 
 class GdlPass {
 public:
-    GdlPass(LevelContext& ctx, const DataSeries& s, LevelType type, LevelValue key, double tolerance, GdlMode mode,
-            const DataSeries* second, LevelValue secondKey)
-        : ctx_(ctx), s_(s), type_(type), key_(key), tolerance_(tolerance), mode_(mode), second_(second),
+    GdlPass(LevelContext& ctx, const DataSeries& s, LevelType type, LevelValue key, double tolerance,
+            GdlMode mode, const DataSeries* second, LevelValue secondKey)
+        : ctx_(ctx),
+          s_(s),
+          type_(type),
+          key_(key),
+          tolerance_(tolerance),
+          mode_(mode),
+          second_(second),
           secondKey_(secondKey) {}
 
     void run() {
@@ -53,9 +62,8 @@ public:
         if (anchors.size() < 2) return;
         // Points are examined again at each depth of the search; their
         // pressures are looked up once.
-        pressures_.resize(static_cast<std::size_t>(s_.size()));
-        for (int32_t i = 0; i < s_.size(); ++i)
-            pressures_[static_cast<std::size_t>(i)] = LevelContext::at(ctx_.pres, s_.time(i));
+        pressures_ = ctx_.pressuresAtPointsOf(s_);
+        if (mode_ == GdlMode::Direction) pointDirections();
         for (std::size_t n = 0; n + 1 < anchors.size(); ++n) {
             const Level& la = anchors[n];
             const Level& lb = anchors[n + 1];
@@ -83,19 +91,44 @@ private:
     }
 
     Anchor anchorOf(const Level& level) const {
-        return Anchor{*level.value(LevelValue::Pres), *level.value(key_), level.valueOr(secondKey_, 0.0)};
+        return makeAnchor(*level.value(LevelValue::Pres), *level.value(key_), level.valueOr(secondKey_, 0.0));
+    }
+
+    Anchor makeAnchor(double p, double k, double k2) const {
+        Anchor a{p, k, k2};
+        if (mode_ == GdlMode::Direction) windComponents(1.0, direction(k, k2), a.unitU, a.unitV);
+        return a;
+    }
+
+    // Direction mode: each point's wind direction, or nothing where the
+    // second series has no value or the wind is calm (its departure is 0).
+    void pointDirections() {
+        directions_.assign(static_cast<std::size_t>(s_.size()), std::nullopt);
+        calm_.assign(static_cast<std::size_t>(s_.size()), false);
+        for (int32_t i = 0; i < s_.size(); ++i) {
+            const std::optional<double> w = secondValue(i);
+            if (!w) continue;
+            double speed = 0.0, dir = 0.0;
+            windSpeedDirection(s_.value(i), *w, speed, dir);
+            if (speed < CalmSpeed)
+                calm_[static_cast<std::size_t>(i)] = true;
+            else
+                directions_[static_cast<std::size_t>(i)] = dir;
+        }
     }
 
     int32_t firstLater(double t) const {
         const auto& pts = s_.points();
         return static_cast<int32_t>(
-            std::upper_bound(pts.begin(), pts.end(), t, [](double x, const DataPoint& q) { return x < q.time; }) -
+            std::upper_bound(pts.begin(), pts.end(), t,
+                             [](double x, const DataPoint& q) { return x < q.time; }) -
             pts.begin());
     }
     int32_t firstAtOrAfter(double t) const {
         const auto& pts = s_.points();
         return static_cast<int32_t>(
-            std::lower_bound(pts.begin(), pts.end(), t, [](const DataPoint& q, double x) { return q.time < x; }) -
+            std::lower_bound(pts.begin(), pts.end(), t,
+                             [](const DataPoint& q, double x) { return q.time < x; }) -
             pts.begin());
     }
 
@@ -108,17 +141,13 @@ private:
     std::optional<double> deviation(int32_t i, double p, const Run& run) const {
         const double f = fraction(p, run.a.p, run.b.p);
         if (mode_ == GdlMode::Scalar) return std::fabs(s_.value(i) - (run.a.k + f * (run.b.k - run.a.k)));
-        const std::optional<double> w = secondValue(i);
-        if (!w) return std::nullopt;
-        double speed = 0.0, dir = 0.0;
-        windSpeedDirection(s_.value(i), *w, speed, dir);
-        if (speed < CalmSpeed) return 0.0;
-        double ua = 0.0, va = 0.0, ub = 0.0, vb = 0.0;
-        windComponents(1.0, direction(run.a.k, run.a.k2), ua, va);
-        windComponents(1.0, direction(run.b.k, run.b.k2), ub, vb);
-        const double lineDir = direction(ua + f * (ub - ua), va + f * (vb - va));
-        double diff = std::fabs(dir - lineDir);
-        diff = std::fmod(diff, 360.0);
+        const auto k = static_cast<std::size_t>(i);
+        if (calm_[k]) return 0.0;
+        if (!directions_[k]) return std::nullopt;
+        const double lineDir = direction(run.a.unitU + f * (run.b.unitU - run.a.unitU),
+                                         run.a.unitV + f * (run.b.unitV - run.a.unitV));
+        // Both directions lie in [0, 360).
+        double diff = std::fabs(*directions_[k] - lineDir);
         if (diff > 180.0) diff = 360.0 - diff;
         return diff;
     }
@@ -148,11 +177,12 @@ private:
             level.set(LevelValue::Time, s_.time(worstIndex));
             level.set(LevelValue::Pres, worstPressure);
             level.set(key_, s_.value(worstIndex));
-            Anchor mid{worstPressure, s_.value(worstIndex), 0.0};
+            double k2 = 0.0;
             if (mode_ == GdlMode::Direction) {
-                mid.k2 = *secondValue(worstIndex);
-                level.set(secondKey_, mid.k2);
+                k2 = *secondValue(worstIndex);
+                level.set(secondKey_, k2);
             }
+            const Anchor mid = makeAnchor(worstPressure, s_.value(worstIndex), k2);
             ctx_.add(level);
             pending.push_back(Run{worstIndex + 1, run.last, mid, run.b});
             pending.push_back(Run{run.first, worstIndex - 1, run.a, mid});
@@ -168,18 +198,21 @@ private:
     const DataSeries* second_;
     LevelValue secondKey_;
     std::vector<std::optional<double>> pressures_;
+    std::vector<std::optional<double>> directions_;
+    std::vector<bool> calm_;
 };
 
 void fillAt(LevelContext& ctx, LevelType type, LevelValue key, const DataSeries& s) {
     for (Level& level : ctx.levels)
         if (level.type() == type)
-            if (const std::optional<double> t = level.value(LevelValue::Time)) LevelContext::setAt(level, key, s, *t);
+            if (const std::optional<double> t = level.value(LevelValue::Time))
+                LevelContext::setAt(level, key, s, *t);
 }
 
 // The wind at 850 mb of a drop: interpolated at the crossing when data lie
 // within 5 s of it, otherwise the wind points on both sides of the crossing.
 void add850mbWind(LevelContext& ctx) {
-    const std::optional<double> t850 = ctx.pres.timeAtValue(850.0);
+    const std::optional<double> t850 = ctx.pressureTime(850.0);
     if (!t850) return;
     constexpr double TightGap = 5.0;
     if (LevelContext::at(ctx.u, *t850, TightGap)) {
@@ -219,7 +252,8 @@ void passBeside850(LevelContext& ctx, double toleranceKnots, Aside aside) {
         (p && aside(*p) ? setAside : kept).push_back(level);
     }
     ctx.levels = std::move(kept);
-    applyGdl(ctx, ctx.wspd, LevelType::GdlWindSpeed, LevelValue::Wspd, toleranceKnots / LevelContext::KnotsPerMs);
+    applyGdl(ctx, ctx.wspd, LevelType::GdlWindSpeed, LevelValue::Wspd,
+             toleranceKnots / LevelContext::KnotsPerMs);
     ctx.levels.insert(ctx.levels.end(), setAside.begin(), setAside.end());
 }
 

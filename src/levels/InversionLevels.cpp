@@ -7,8 +7,8 @@ namespace velta {
 
 namespace {
 
-constexpr double TopPressure = 300.0;     // mb; inversions are looked for below it
-constexpr double MinDepth = 20.0;         // mb
+constexpr double TopPressure = 300.0;       // mb; inversions are looked for below it
+constexpr double MinDepth = 20.0;           // mb
 constexpr double MinTemperatureStep = 2.5;  // deg C
 constexpr double SameLogPressure = 1e-10;
 

@@ -9,7 +9,7 @@ namespace {
 // crossing too; its pressure through p. A drop takes the last point not later
 // than the crossing, an ascent the first point not earlier than it.
 std::optional<int32_t> pointAbove110(const LevelContext& ctx, const DataSeries& s, double& p) {
-    const std::optional<double> t110 = ctx.pres.timeAtValue(110.0);
+    const std::optional<double> t110 = ctx.pressureTime(110.0);
     if (!t110 || s.empty()) return std::nullopt;
     std::optional<int32_t> chosen;
     bool otherSide = false;

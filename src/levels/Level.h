@@ -24,7 +24,9 @@ public:
         return values_[index(key)];
     }
     // The value, or fallback when absent.
-    double valueOr(LevelValue key, double fallback) const { return has(key) ? values_[index(key)] : fallback; }
+    double valueOr(LevelValue key, double fallback) const {
+        return has(key) ? values_[index(key)] : fallback;
+    }
     // Inserts or overwrites.
     void set(LevelValue key, double v) {
         values_[index(key)] = v;

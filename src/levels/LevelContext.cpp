@@ -1,5 +1,6 @@
 #include "levels/LevelContext.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "qc/MetFormulas.h"
@@ -34,7 +35,58 @@ LevelContext::LevelContext(const LevelSeries& s, const LevelOptions& opts, doubl
       ascending(opts.ascending),
       surfaceAltitude(sfcAltitude),
       surfaceKnown(sfcAltitude != MissingValue),
-      surfacePointTime(firstSurfaceTime(pres)) {}
+      surfacePointTime(firstSurfaceTime(pres)),
+      presRange_(rangeOf(pres)),
+      altRange_(rangeOf(alt)) {}
+
+LevelContext::Range LevelContext::rangeOf(const DataSeries& s) {
+    Range r;
+    if (s.empty()) return r;
+    r.low = r.high = s.value(0);
+    for (const DataPoint& q : s.points()) {
+        // A value that is not a number leaves the range open, so every lookup scans.
+        if (q.value != q.value) return Range{-HUGE_VAL, HUGE_VAL};
+        r.low = std::min(r.low, q.value);
+        r.high = std::max(r.high, q.value);
+    }
+    return r;
+}
+
+namespace {
+
+bool timesAscending(const DataSeries& s) {
+    for (int32_t i = 1; i < s.size(); ++i)
+        if (!(s.time(i - 1) <= s.time(i))) return false;
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::optional<double>> LevelContext::pressuresAtPointsOf(const DataSeries& s) const {
+    std::vector<std::optional<double>> out(static_cast<std::size_t>(s.size()));
+    if (pres.size() < 2 || !timesAscending(s) || !timesAscending(pres)) {
+        for (int32_t i = 0; i < s.size(); ++i) out[static_cast<std::size_t>(i)] = at(pres, s.time(i));
+        return out;
+    }
+    // Both time axes ascend: walk them together. j is the first pressure
+    // point not earlier than t, which is the pair interpolate would use.
+    int32_t j = 0;
+    for (int32_t i = 0; i < s.size(); ++i) {
+        const double t = s.time(i);
+        while (j < pres.size() && pres.time(j) < t) ++j;
+        if (j == pres.size()) break;  // later than every pressure point
+        const DataPoint& b = pres.point(j);
+        if (b.time == t) {
+            out[static_cast<std::size_t>(i)] = b.value;
+            continue;
+        }
+        if (j == 0) continue;
+        const DataPoint& a = pres.point(j - 1);
+        if (std::fabs(b.time - a.time) > Gap) continue;
+        out[static_cast<std::size_t>(i)] = a.value + (b.value - a.value) * (t - a.time) / (b.time - a.time);
+    }
+    return out;
+}
 
 bool LevelContext::setAt(Level& level, LevelValue key, const DataSeries& s, double t, double gap) {
     const std::optional<double> x = s.interpolate(t, gap);
@@ -69,7 +121,7 @@ double LevelContext::windLagOffset(double t) const {
 std::optional<double> LevelContext::extrapolatedTemperature(double pa, double ta, double pt) const {
     const double d = pt - pa;
     if (std::fabs(d) < 0.00001) return ta;
-    const std::optional<double> tb = pres.timeAtValue(pa - d);
+    const std::optional<double> tb = pressureTime(pa - d);
     if (!tb) return std::nullopt;
     const std::optional<double> other = tdry.interpolate(*tb, Gap);
     if (!other) return std::nullopt;

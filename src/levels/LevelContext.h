@@ -71,6 +71,16 @@ public:
     // the other side of pa.
     std::optional<double> extrapolatedTemperature(double pa, double ta, double pt) const;
 
+    // The time at which the pressure (altitude) series first reaches the
+    // value, as DataSeries::timeAtValue; values outside the series' range are
+    // answered without a scan.
+    std::optional<double> pressureTime(double p) const { return timeInRange(pres, presRange_, p); }
+    std::optional<double> altitudeTime(double z) const { return timeInRange(alt, altRange_, z); }
+
+    // The pressure interpolated at the time of every point of s, as at(pres, t)
+    // answers it, in one pass over both series.
+    std::vector<std::optional<double>> pressuresAtPointsOf(const DataSeries& s) const;
+
     // Index of the k-th point of s counted from the bottom (from the top) of
     // the sounding.
     int32_t fromBottom(const DataSeries& s, int32_t k) const { return ascending ? k : s.lastIndex() - k; }
@@ -83,6 +93,20 @@ public:
         levels.push_back(level);
         return levels.back();
     }
+
+private:
+    struct Range {
+        double low = 0.0;
+        double high = -1.0;  // empty
+    };
+    static Range rangeOf(const DataSeries& s);
+    static std::optional<double> timeInRange(const DataSeries& s, const Range& r, double value) {
+        if (!(r.low <= value && value <= r.high)) return std::nullopt;
+        return s.timeAtValue(value);
+    }
+
+    const Range presRange_;
+    const Range altRange_;
 };
 
 }  // namespace velta

@@ -36,7 +36,8 @@ std::vector<std::vector<std::string>> levelListing(const std::vector<Level>& lev
     std::size_t next = 0;
     do {
         std::vector<std::string> page{"Levels", levelListingHeader(), " "};
-        for (std::size_t k = 0; k < LevelsPerPage && next < levels.size(); ++k, ++next) page.push_back(row(levels[next]));
+        for (std::size_t k = 0; k < LevelsPerPage && next < levels.size(); ++k, ++next)
+            page.push_back(row(levels[next]));
         pages.push_back(std::move(page));
     } while (next < levels.size());
     return pages;

@@ -4,7 +4,7 @@ namespace velta {
 
 namespace {
 
-constexpr double ShearDistance = 914.0;  // m, 3000 ft
+constexpr double ShearDistance = 914.0;    // m, 3000 ft
 constexpr double HighestPressure = 500.0;  // mb
 
 }  // namespace
@@ -38,7 +38,7 @@ void addMaxWindLevels(LevelContext& ctx) {
     for (auto [dz, type] : {std::pair{ShearDistance, LevelType::WindShearAbove},
                             std::pair{-ShearDistance, LevelType::WindShearBelow}}) {
         const double z = *za + dz;
-        const std::optional<double> t = ctx.alt.timeAtValue(z);
+        const std::optional<double> t = ctx.altitudeTime(z);
         if (!t) continue;
         Level shear(type);
         shear.set(LevelValue::Time, *t);

@@ -37,7 +37,7 @@ void addMeanWindLayers(LevelContext& ctx) {
     const int32_t last = n - 1;
     const int32_t i0 = (n > 0 && speed.hasFlags(0, FlagLaunch)) ? 1 : 0;
 
-    if (const std::optional<double> t500 = ctx.alt.timeAtValue(500.0)) {
+    if (const std::optional<double> t500 = ctx.altitudeTime(500.0)) {
         int32_t first = 0;
         while (first < n && !(speed.time(first) > *t500)) ++first;
         const std::optional<MeanWind> mean = meanWind(ctx, first, last);
@@ -68,7 +68,7 @@ void addMeanWindLayers(LevelContext& ctx) {
         const double tb = speed.time(b);
         const std::optional<double> zb = LevelContext::at(ctx.alt, tb);
         if (!zb || *zb > 125.0) return;
-        const std::optional<double> ttop = ctx.alt.timeAtValue(*zb + 150.0);
+        const std::optional<double> ttop = ctx.altitudeTime(*zb + 150.0);
         if (!ttop) return;
         int32_t first = i0;
         while (first <= b && speed.time(first) < *ttop) ++first;

@@ -51,7 +51,9 @@ const std::array<StepEntry, 17>& steps() {
         {"surface winds", addSurfaceWinds},
         {"missing temperature", addMissingTemperatureLevels},
         {"highest thermodynamic",
-         [](LevelContext& c) { addEndThermodynamic(c, SoundingEnd::Top, LevelType::UppermostThermodynamic); }},
+         [](LevelContext& c) {
+             addEndThermodynamic(c, SoundingEnd::Top, LevelType::UppermostThermodynamic);
+         }},
         {"110 mb thermodynamic", add110mbTemperature},
         {"inversions", addInversionLevels},
         {"station base pressure", addStationBasePressure},

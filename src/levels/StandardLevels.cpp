@@ -28,7 +28,8 @@ std::optional<SurfaceValues> surfaceValues(const LevelContext& ctx) {
         if (found) return std::nullopt;
         found = &level;
     }
-    if (!found || !found->has(LevelValue::Pres) || !found->has(LevelValue::Alt) || !found->has(LevelValue::Tdry))
+    if (!found || !found->has(LevelValue::Pres) || !found->has(LevelValue::Alt) ||
+        !found->has(LevelValue::Tdry))
         return std::nullopt;
     return SurfaceValues{*found->value(LevelValue::Pres), *found->value(LevelValue::Alt),
                          *found->value(LevelValue::Tdry), found->valueOr(LevelValue::RH, 50.0)};
@@ -48,7 +49,8 @@ void addLaunchWind(LevelContext& ctx) {
     if (!highest || highest->has(LevelValue::Wspd)) return;
     const DataSeries& speed = ctx.wspd;
     const DataSeries& pres = ctx.pres;
-    if (speed.empty() || pres.empty() || !speed.hasFlags(0, FlagLaunch) || !pres.hasFlags(0, FlagLaunch)) return;
+    if (speed.empty() || pres.empty() || !speed.hasFlags(0, FlagLaunch) || !pres.hasFlags(0, FlagLaunch))
+        return;
     if (ctx.wdir.empty() || ctx.u.empty() || ctx.v.empty()) return;
     const double p0 = pres.value(0);
     const double p = *highest->value(LevelValue::Pres);
@@ -65,7 +67,7 @@ void addStandardLevels(LevelContext& ctx) {
     const std::optional<SurfaceValues> surface = surfaceValues(ctx);
 
     for (double ps : StandardPressures) {
-        if (const std::optional<double> t = ctx.pres.timeAtValue(ps)) {
+        if (const std::optional<double> t = ctx.pressureTime(ps)) {
             Level level(LevelType::Standard);
             level.set(LevelValue::Time, *t);
             level.set(LevelValue::Pres, ps);
@@ -78,8 +80,9 @@ void addStandardLevels(LevelContext& ctx) {
             // layer from the surface pressure to 1000 mb below the surface.
             Level level(LevelType::Standard);
             level.set(LevelValue::Pres, 1000.0);
-            level.set(LevelValue::Alt, surface->alt + layerThickness(surface->pres, 1000.0, surface->tdry,
-                                                                     surface->tdry, surface->rh, surface->rh));
+            level.set(LevelValue::Alt,
+                      surface->alt + layerThickness(surface->pres, 1000.0, surface->tdry, surface->tdry,
+                                                    surface->rh, surface->rh));
             ctx.add(level);
         }
     }

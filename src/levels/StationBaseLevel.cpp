@@ -13,7 +13,7 @@ void addStationBasePressure(LevelContext& ctx) {
     if (!ctx.surfaceKnown) return;
     const std::optional<double> base = stationBasePressure(ctx.surfaceAltitude);
     if (!base) return;
-    const std::optional<double> t = ctx.pres.timeAtValue(*base);
+    const std::optional<double> t = ctx.pressureTime(*base);
     if (!t) return;
     Level level(LevelType::StationBasePressure);
     level.set(LevelValue::Time, *t);

@@ -49,7 +49,8 @@ void addExtrapolatedSurfacePressure(LevelContext& ctx) {
     if (!tempSurface) return;
     Level level(LevelType::ExtrapolatedSfcPressure);
     level.set(LevelValue::Time, tl);
-    level.set(LevelValue::Pres, pressureAtHeight(pl, *tempLast, *tempSurface, humidity, humidity, *altLast, zs));
+    level.set(LevelValue::Pres,
+              pressureAtHeight(pl, *tempLast, *tempSurface, humidity, humidity, *altLast, zs));
     ctx.add(level);
 }
 
@@ -65,18 +66,18 @@ void addDescendingSurfaceWinds(LevelContext& ctx) {
 
     std::optional<double> windTime, uWind, vWind;
     auto lookUp = [&]() {
-        windTime = ctx.alt.timeAtValue(zw - offset);
+        windTime = ctx.altitudeTime(zw - offset);
         if (!windTime) return;
         uWind = LevelContext::at(ctx.u, *windTime);
         vWind = LevelContext::at(ctx.v, *windTime);
     };
     auto haveWind = [&]() { return windTime && uWind && vWind; };
 
-    if (const std::optional<double> ts = ctx.alt.timeAtValue(ctx.surfaceAltitude)) {
+    if (const std::optional<double> ts = ctx.altitudeTime(ctx.surfaceAltitude)) {
         offset = ctx.windLagOffset(*ts);
         lookUp();
     }
-    if (const std::optional<double> t2 = ctx.alt.timeAtValue(zw + 2.0)) {
+    if (const std::optional<double> t2 = ctx.altitudeTime(zw + 2.0)) {
         offset = ctx.windLagOffset(*t2);
         if (!haveWind()) {
             zw += 2.0;
@@ -128,8 +129,8 @@ void addAscendingSurfaceWinds(LevelContext& ctx) {
     const DataSeries& pres = ctx.pres;
     const DataSeries& u = ctx.u;
     const DataSeries& v = ctx.v;
-    if (!u.empty() && !v.empty() && !pres.empty() && u.hasFlags(0, FlagSurface) && pres.hasFlags(0, FlagSurface) &&
-        !ctx.alt.empty()) {
+    if (!u.empty() && !v.empty() && !pres.empty() && u.hasFlags(0, FlagSurface) &&
+        pres.hasFlags(0, FlagSurface) && !ctx.alt.empty()) {
         Level level(LevelType::SurfaceWinds);
         level.set(LevelValue::Time, pres.time(0));
         level.set(LevelValue::Pres, pres.value(0));

@@ -8,7 +8,7 @@ namespace velta {
 
 namespace {
 
-constexpr double Gap = 60.0;            // s
+constexpr double Gap = 60.0;              // s
 constexpr double MaxTopPressure = 200.0;  // mb; the data must reach this high
 constexpr int MinPoints = 10;
 constexpr double StartPressure = 500.0;  // mb
@@ -30,6 +30,9 @@ bool lapseRates(const std::vector<double>& z, const std::vector<double>& t, doub
 
 TropopauseFinder::TropopauseFinder(const DataSeries& temperature, const DataSeries& altitude,
                                    const DataSeries& pressure, double smoothWavelength, bool ascending) {
+    // Data that cannot give a result are not smoothed at all.
+    if (temperature.size() < 3 || altitude.size() < 3 || pressure.size() < 3) return;
+    if (pressure.value(ascending ? pressure.lastIndex() : 0) > MaxTopPressure) return;
     DataSeries smoothed(temperature);
     bool failed = true;
     SplineSmoother{}(smoothed, smoothWavelength, failed);
@@ -76,7 +79,8 @@ bool TropopauseFinder::collect(const DataSeries& temperature, const DataSeries& 
 }
 
 bool TropopauseFinder::computeLapseRates() {
-    return lapseRates(altitude_, temperature_, 100.0, l100_) && lapseRates(altitude_, temperature_, 1000.0, l1000_);
+    return lapseRates(altitude_, temperature_, 100.0, l100_) &&
+           lapseRates(altitude_, temperature_, 1000.0, l1000_);
 }
 
 bool TropopauseFinder::layerTest(int i, double depth, double limit) const {

@@ -75,9 +75,10 @@ TEST(LevelOrder, TotalAndIndependentOfInputOrder) {
 }
 
 TEST(LevelSelection, TypesRangeAndExclusion) {
-    std::vector<Level> levels = {make(LevelType::Standard, 500.0, 1.0), make(LevelType::Tropopause, 200.0, 2.0),
-                                 make(LevelType::Standard, 1000.0, 3.0), make(LevelType::Standard, std::nullopt, 4.0),
-                                 make(LevelType::Standard, 850.0, 5.0)};
+    std::vector<Level> levels = {
+        make(LevelType::Standard, 500.0, 1.0), make(LevelType::Tropopause, 200.0, 2.0),
+        make(LevelType::Standard, 1000.0, 3.0), make(LevelType::Standard, std::nullopt, 4.0),
+        make(LevelType::Standard, 850.0, 5.0)};
     levels[4].setExcluded(true);
 
     auto times = [](const std::vector<Level>& v) {
@@ -86,11 +87,13 @@ TEST(LevelSelection, TypesRangeAndExclusion) {
         return out;
     };
     // pmin <= p < pmax; a level without pressure counts as 0.
-    EXPECT_EQ(times(selectLevels(levels, {LevelType::Standard}, 0.0, 1000.0, false)), (std::vector<double>{1, 4}));
-    EXPECT_EQ(times(selectLevels(levels, {LevelType::Standard}, 500.0, 1000.1, true)), (std::vector<double>{1, 3, 5}));
+    EXPECT_EQ(times(selectLevels(levels, {LevelType::Standard}, 0.0, 1000.0, false)),
+              (std::vector<double>{1, 4}));
+    EXPECT_EQ(times(selectLevels(levels, {LevelType::Standard}, 500.0, 1000.1, true)),
+              (std::vector<double>{1, 3, 5}));
     // A type listed twice copies its levels twice, in list order.
-    EXPECT_EQ(times(selectLevels(levels, {LevelType::Tropopause, LevelType::Standard, LevelType::Tropopause}, 100.0,
-                                 600.0, false)),
+    EXPECT_EQ(times(selectLevels(levels, {LevelType::Tropopause, LevelType::Standard, LevelType::Tropopause},
+                                 100.0, 600.0, false)),
               (std::vector<double>{1, 2, 2}));
 
     const std::vector<Level> ordered = pressureOrderedLevels(levels);
@@ -108,8 +111,7 @@ TEST(LevelListing, PagesRowsAndGraphLabels) {
     ASSERT_EQ(pages[0].size(), 53u);
     ASSERT_EQ(pages[1].size(), 4u);
     EXPECT_EQ(pages[1][0], "Levels");
-    EXPECT_EQ(pages[0][1],
-              "    Time     Pres    T Dry       RH    Speed      Dir      Alt     Type   ");
+    EXPECT_EQ(pages[0][1], "    Time     Pres    T Dry       RH    Speed      Dir      Alt     Type   ");
     EXPECT_EQ(pages[0][2], " ");
     EXPECT_EQ(pages[0][3], "     0.0   1000.0    -12.3                             12345.7 Standard");
     EXPECT_EQ(levelListing({}).size(), 1u);

@@ -1,6 +1,7 @@
 // Small series builders for the level tests and a synthetic drop.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
@@ -13,7 +14,8 @@
 
 namespace velta::test {
 
-inline DataSeries makeSeries(std::initializer_list<std::pair<double, double>> timeValue, const char* name = "S") {
+inline DataSeries makeSeries(std::initializer_list<std::pair<double, double>> timeValue,
+                             const char* name = "S") {
     DataSeries s(name);
     for (auto [t, v] : timeValue) s.append(v, t);
     return s;
@@ -50,7 +52,9 @@ struct SeriesSet {
     DataSeries pres{"QCPres"}, tdry{"QCTdry"}, rh{"QCRH"}, wspd{"QCWspd"}, wdir{"QCWdir"}, u{"QCU"}, v{"QCV"},
         alt{"QCAltDn"}, lat{"QCLat"}, lon{"QCLon"}, dz{"QCDz"};
 
-    LevelSeries view() const { return LevelSeries{&pres, &tdry, &rh, &wspd, &wdir, &u, &v, &alt, &lat, &lon, &dz}; }
+    LevelSeries view() const {
+        return LevelSeries{&pres, &tdry, &rh, &wspd, &wdir, &u, &v, &alt, &lat, &lon, &dz};
+    }
 };
 
 inline int countOf(const std::vector<Level>& levels, LevelType type) {
@@ -68,19 +72,20 @@ inline const Level* firstOf(const std::vector<Level>& levels, LevelType type) {
 // Altitude (m) of pressure p (mb) in a standard-like atmosphere.
 inline double standardAltitude(double p) { return 44330.8 * (1.0 - std::pow(p / 1013.25, 0.190263)); }
 
-// A drop released at 700 mb that falls for 15 minutes at 4 Hz to a sea
-// surface at 1010 mb: launch point at -1 s, ~3600 data points, the surface
-// point last. Temperature falls 6.5 K/km with an inversion near 850 mb and
-// small waves; humidity, wind and position vary smoothly.
-inline SeriesSet syntheticDrop(double duration = 900.0, double step = 0.25) {
+// A drop released at p0 (700 mb unless given) that falls for 15 minutes at
+// 4 Hz to a sea surface at 1010 mb: launch point at -1 s, ~3600 data points,
+// the surface point last. Temperature falls 6.5 K/km up to 11 km and is
+// constant above, with an inversion near 850 mb and small waves; humidity,
+// wind and position vary smoothly.
+inline SeriesSet syntheticDrop(double p0 = 700.0, double duration = 900.0, double step = 0.25) {
     SeriesSet s;
-    const double p0 = 700.0, ps = 1010.0;
+    const double ps = 1010.0;
     auto pressureAt = [&](double t) { return p0 + (ps - p0) * std::pow(std::max(t, 0.0) / duration, 0.9); };
     auto altitudeAt = [&](double t) { return standardAltitude(pressureAt(t)) - standardAltitude(ps); };
     auto temperatureAt = [&](double t) {
         const double p = pressureAt(t);
         const double z = altitudeAt(t);
-        double temp = 27.0 - 6.5 * z / 1000.0 + 0.3 * std::sin(t / 7.0);
+        double temp = 27.0 - 6.5 * std::min(z, 11000.0) / 1000.0 + 0.3 * std::sin(t / 7.0);
         if (p > 840.0 && p < 870.0) temp += 0.3 * (870.0 - p) * (p < 855.0 ? (p - 840.0) / 15.0 : 1.0);
         return temp;
     };

@@ -142,8 +142,9 @@ TEST(TropopauseFinder, DataMustReach200mbWithTenUsablePoints) {
         double step;
         bool searched;
     };
-    for (const Case c : {Case{z200 + 0.01, 2.0, true}, Case{z200 - 2.0, 2.0, false},
-                         Case{z200 + 0.01, z200 / 20.0 / 9.5, true}, Case{z200 + 0.01, z200 / 20.0 / 8.5, false}}) {
+    for (const Case c :
+         {Case{z200 + 0.01, 2.0, true}, Case{z200 - 2.0, 2.0, false},
+          Case{z200 + 0.01, z200 / 20.0 / 9.5, true}, Case{z200 + 0.01, z200 / 20.0 / 8.5, false}}) {
         test::SeriesSet s = tropopauseDrop(c.top, c.step);
         // Points further apart than 60 s interpolate nothing; keep them close in time.
         SCOPED_TRACE(testing::Message() << c.top << " m, " << s.tdry.size() << " points");
@@ -164,11 +165,23 @@ TEST(SignificantLevels, SyntheticDropStepsOrderAndRepeatability) {
     StepRecorder progress;
     const SignificantLevels levels(progress, drop.view(), LevelOptions{}, 0.0);
 
-    const std::vector<std::string> expectedSteps = {
-        "surfce thermodynamic", "surface winds", "missing temperature", "highest thermodynamic",
-        "110 mb thermodynamic", "inversions", "station base pressure", "110 mb wind", "highest wind",
-        "extrapolate mandatory altitude", "GDL thermodynamic", "GDL winds", "tropopause", "missing RH",
-        "standard", "maxwind", "62626"};
+    const std::vector<std::string> expectedSteps = {"surfce thermodynamic",
+                                                    "surface winds",
+                                                    "missing temperature",
+                                                    "highest thermodynamic",
+                                                    "110 mb thermodynamic",
+                                                    "inversions",
+                                                    "station base pressure",
+                                                    "110 mb wind",
+                                                    "highest wind",
+                                                    "extrapolate mandatory altitude",
+                                                    "GDL thermodynamic",
+                                                    "GDL winds",
+                                                    "tropopause",
+                                                    "missing RH",
+                                                    "standard",
+                                                    "maxwind",
+                                                    "62626"};
     EXPECT_EQ(progress.steps, expectedSteps);
 
     const std::vector<Level>& list = levels.levels();
@@ -201,6 +214,27 @@ TEST(SignificantLevels, SyntheticDropStepsOrderAndRepeatability) {
     const SignificantLevels again(progress, drop.view(), LevelOptions{}, 0.0);
     EXPECT_EQ(again.levels(), list);
     EXPECT_EQ(again.listing(), levels.listing());
+}
+
+TEST(SignificantLevels, HighDropTropopauseAnd110mbLevels) {
+    const test::SeriesSet drop = test::syntheticDrop(100.0);
+    StatusReporter silent;
+    const SignificantLevels levels(silent, drop.view(), LevelOptions{}, 0.0);
+    const std::vector<Level>& list = levels.levels();
+    ASSERT_EQ(countOf(list, LevelType::Tropopause), 1);
+    // The smoothing in time spreads the break over a few hundred metres.
+    EXPECT_NEAR(*firstOf(list, LevelType::Tropopause)->value(LevelValue::Alt), 11000.0, 400.0);
+    for (double p : {1000.0, 850.0, 500.0, 250.0, 150.0, 100.0}) {
+        const Level* l = standardAt(list, p);
+        ASSERT_NE(l, nullptr) << p;
+        EXPECT_TRUE(l->has(LevelValue::Alt) && l->has(LevelValue::Tdry)) << p;
+    }
+    const Level* t110 = firstOf(list, LevelType::Temperature110To100);
+    ASSERT_NE(t110, nullptr);
+    EXPECT_GE(*t110->value(LevelValue::Pres), 100.0);
+    EXPECT_LE(*t110->value(LevelValue::Pres), 110.0);
+    EXPECT_EQ(countOf(list, LevelType::Winds110To100), 1);
+    EXPECT_EQ(countOf(list, LevelType::ExtrapolatedAltitude), 0);  // released exactly at 100 mb
 }
 
 TEST(SignificantLevels, NoSeriesAtAll) {

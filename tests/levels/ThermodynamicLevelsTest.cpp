@@ -44,8 +44,10 @@ TEST(GapLevels, MoreThanSixtySecondsMakesTopAndBottom) {
         if (c.pairs == 0) continue;
         const Level& earlier = ctx.levels[0];
         const Level& later = ctx.levels[1];
-        EXPECT_EQ(earlier.type(), c.ascending ? LevelType::MissingTemperatureBottom : LevelType::MissingTemperatureTop);
-        EXPECT_EQ(later.type(), c.ascending ? LevelType::MissingTemperatureTop : LevelType::MissingTemperatureBottom);
+        EXPECT_EQ(earlier.type(),
+                  c.ascending ? LevelType::MissingTemperatureBottom : LevelType::MissingTemperatureTop);
+        EXPECT_EQ(later.type(),
+                  c.ascending ? LevelType::MissingTemperatureTop : LevelType::MissingTemperatureBottom);
         EXPECT_EQ(*earlier.value(LevelValue::Pres), 510.0);
         EXPECT_EQ(*earlier.value(LevelValue::Tdry), -9.0);
         EXPECT_EQ(*later.value(LevelValue::Time), 10 + c.gap);
@@ -60,8 +62,8 @@ TEST(GapLevels, MoreThanSixtySecondsMakesTopAndBottom) {
 // the top of the layer.
 test::SeriesSet inversionDrop(double depth, double fall) {
     test::SeriesSet s;
-    s.pres = makeSeries({{0, 600}, {10, 650}, {20, 700}, {30, 700 + depth / 2}, {40, 700 + depth}, {50, 800},
-                         {60, 900}});
+    s.pres = makeSeries(
+        {{0, 600}, {10, 650}, {20, 700}, {30, 700 + depth / 2}, {40, 700 + depth}, {50, 800}, {60, 900}});
     s.tdry = makeSeries({{0, -12}, {10, -8}, {20, 0}, {30, -1}, {40, -fall - 0.5}, {50, -fall}, {60, 5}});
     return s;
 }
@@ -105,8 +107,10 @@ TEST(InversionLevels, OnlyBelow300mbForDropsAndAscents) {
     // The same air met by an ascent: the layer above 300 mb is left out as well,
     // and the ascent is searched although it reaches above 300 mb.
     test::SeriesSet up;
-    up.pres = makeSeries({{0, 600}, {10, 500}, {20, 400}, {30, 350}, {40, 320}, {50, 280}, {60, 250}, {70, 200}});
-    up.tdry = makeSeries({{0, -20}, {10, -30}, {20, -45}, {30, -40}, {40, -48}, {50, -45}, {60, -60}, {70, -50}});
+    up.pres =
+        makeSeries({{0, 600}, {10, 500}, {20, 400}, {30, 350}, {40, 320}, {50, 280}, {60, 250}, {70, 200}});
+    up.tdry =
+        makeSeries({{0, -20}, {10, -30}, {20, -45}, {30, -40}, {40, -48}, {50, -45}, {60, -60}, {70, -50}});
     LevelContext ctx(up.view(), ascent(), MissingValue);
     addInversionLevels(ctx);
     ASSERT_EQ(ctx.levels.size(), 2u);
@@ -241,11 +245,12 @@ TEST(ExtrapolatedAltitudes, MandatoryLevelsJustBeyondTheData) {
     const Level& top = ctx.levels[0];
     EXPECT_EQ(*top.value(LevelValue::Pres), 500.0);
     EXPECT_EQ(*top.value(LevelValue::Time), 0.0);
-    EXPECT_NEAR(*top.value(LevelValue::Alt), 5600 + layerThickness(510, 500, tempAt(510), tempAt(500), 70, 70), 1e-9);
+    EXPECT_NEAR(*top.value(LevelValue::Alt),
+                5600 + layerThickness(510, 500, tempAt(510), tempAt(500), 70, 70), 1e-9);
     const Level& bottom = ctx.levels[1];
     EXPECT_EQ(*bottom.value(LevelValue::Pres), 1000.0);
-    EXPECT_NEAR(*bottom.value(LevelValue::Alt), 300 + layerThickness(980, 1000, tempAt(980), tempAt(1000), 70, 70),
-                1e-9);
+    EXPECT_NEAR(*bottom.value(LevelValue::Alt),
+                300 + layerThickness(980, 1000, tempAt(980), tempAt(1000), 70, 70), 1e-9);
     EXPECT_LT(*bottom.value(LevelValue::Alt), 300.0);
 }
 

@@ -208,10 +208,12 @@ TEST(GdlMethod, WorstPointBecomesALevelAndBothSidesAreSearchedAgain) {
         std::vector<double> newTimes;  // in creation order
     };
     const std::vector<Case> cases = {
-        {{{5, 100}}, 600, {}},                          // one point between: nothing, whatever its deviation
-        {{{4, 4}, {6, 6.9}}, 600, {}},                  // within 1 deg C of the line
-        {{{4, 4}, {6, 7.1}}, 600, {6}},                 // more than 1 deg C off
-        {{{0, 50}, {4, 4}, {6, 7.1}, {10, 50}}, 600, {6}},  // points at the levels' own times are not between them
+        {{{5, 100}}, 600, {}},           // one point between: nothing, whatever its deviation
+        {{{4, 4}, {6, 6.9}}, 600, {}},   // within 1 deg C of the line
+        {{{4, 4}, {6, 7.1}}, 600, {6}},  // more than 1 deg C off
+        {{{0, 50}, {4, 4}, {6, 7.1}, {10, 50}},
+         600,
+         {6}},  // points at the levels' own times are not between them
         {{{1, 1}, {2, 5}, {3, 3}, {6, 4}, {7, 12}, {8, 8}}, 600, {7, 6, 2}},  // depth first, left side first
         {{{4, 1}, {6, 1}}, 500, {}},  // levels of equal pressure: the line is their mean, finite
     };
