@@ -21,6 +21,8 @@
 #include "config/Registry.h"
 #include "document/KarvoEdDoc.h"
 #include "document/SoundingProcessor.h"
+#include "wmo/DoubtfulHeights.h"
+#include "wmo/Remarks.h"
 
 namespace velta::cli {
 namespace {
@@ -46,10 +48,31 @@ FileResult processFile(const std::string& file, const BatchOptions& options, Reg
     result.accepted = true;
     processor.processAll();
     result.qcFailed = processor.qcFailed();
+    if (TempMessage* message = processor.message(); message && processor.levels()) {
+        const SoundingHeader header = processor.header();
+        if (!header.ascending) {
+            applyRemarkEntries(*message, processor.levels()->levels(), header,
+                               remarkEntries(options, configuration), options.messageTime, build::kVersion);
+            if (options.doubtfulHeights) setDoubtfulHeights(*message, processor.levels()->levels(), true);
+        }
+    }
     std::ostringstream out;
-    writeSoundingReport(out, file, processor);
+    if (options.showing("summary")) writeSoundingReport(out, file, processor);
+    if (options.showing("levels")) {
+        if (!options.showing("summary")) out << "== " << file << "\n";
+        writeLevelsListing(out, processor);
+    }
+    if (options.showing("message")) writeMessage(out, processor);
     result.report = out.str();
     return result;
+}
+
+std::vector<std::string> splitList(const std::string& text) {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    for (std::string part; std::getline(in, part, ',');)
+        if (!part.empty()) parts.push_back(part);
+    return parts;
 }
 
 int defaultJobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
@@ -70,6 +93,34 @@ int runBatch(int argc, char** argv) {
     app.add_option("--set", options.setName, "Configuration set to use instead of the active one");
     app.add_option("--option", options.assignments,
                    "Name=value: sets an option or an override for this run only (repeatable)");
+    std::string show = "summary,levels,message";
+    app.add_option("--show", show,
+                   "What to print for each file, comma-separated: summary, levels, message, all or none")
+        ->capture_default_str()
+        ->check([](const std::string& text) -> std::string {
+            for (const std::string& part : splitList(text))
+                if (part != "summary" && part != "levels" && part != "message" && part != "all" && part != "none")
+                    return "unknown part '" + part + "' (summary, levels, message, all, none)";
+            return {};
+        });
+    auto* remarks = app.add_option_group("Heading and remarks",
+                                         "The operator's entries for the heading, 61616 and 62626 of a drop's "
+                                         "message; unset ones come from the configuration set");
+    remarks->add_option("--icao", options.icao, "ICAO identifier of the heading (4 characters)");
+    remarks->add_option("--header-override", options.headerOverride, "Abbreviated heading override");
+    remarks->add_option("--correction", options.correction, "Correction number (COR nn)")->check(CLI::Range(0, 99));
+    remarks->add_option("--agency", options.agency, "Agency and aircraft (61616)");
+    remarks->add_option("--storm", options.storm, "Mission storm system (61616)");
+    remarks->add_option("--mission", options.missionId, "Mission identifier (61616)");
+    remarks->add_option("--observation", options.observation, "Observation number (61616 OB nn)");
+    remarks->add_option("--environment", options.environment, "Drop environment (62626)")
+        ->check(CLI::IsMember({"", "EYE", "EYEWALL", "RAINBAND", "MXWNDBND"}));
+    remarks->add_option("--azimuth", options.azimuth, "Eyewall azimuth, degrees")->check(CLI::Range(0.0, 360.0));
+    remarks->add_option("--retransmission", options.retransmission, "Retransmitted observation number");
+    remarks->add_flag("--corrected", options.correctedReport, "Corrected report");
+    remarks->add_flag("--last-report", options.lastReport, "Last report of the mission");
+    remarks->add_option("--atcf", options.atcfId, "ATCF storm identifier");
+    remarks->add_flag("--doubtful-heights", options.doubtfulHeights, "Mark the heights doubtful (10166)");
     options.jobs = defaultJobs();
     app.add_option("-j,--jobs", options.jobs, "Files processed in parallel (default: the number of cores)")
         ->check(CLI::Range(1, 256))
@@ -82,6 +133,8 @@ int runBatch(int argc, char** argv) {
         return code == 0 ? 0 : 2;
     }
 
+    options.show = splitList(show);
+    options.messageTime = std::time(nullptr) + 120;
     ConfigLocation config = locateConfiguration(options.configPath, argc > 0 ? argv[0] : "");
     if (!config.found) {
         std::cerr << configurationNotFoundMessage(config.tried.empty() ? "velta.xml" : config.tried.back())

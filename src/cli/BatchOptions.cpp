@@ -5,6 +5,7 @@
 
 #include "config/ConfigSet.h"
 #include "config/OverrideOptions.h"
+#include "wmo/RemarkOptions.h"
 
 namespace velta::cli {
 namespace {
@@ -53,6 +54,30 @@ bool applyOptionAssignments(ConfigSet& set, const std::vector<std::string>& assi
             set.addNumeric(name, value, value, value, false);
     }
     return true;
+}
+
+bool BatchOptions::showing(const std::string& part) const {
+    for (const std::string& s : show)
+        if (s == part || s == "all") return true;
+    return false;
+}
+
+RemarkEntries remarkEntries(const BatchOptions& options, const ConfigSet& set) {
+    RemarkEntries e = remarkEntriesFromOptions(set);
+    if (options.icao) e.icao = *options.icao;
+    if (options.headerOverride) e.headerOverride = *options.headerOverride;
+    if (options.agency) e.agencyAircraft = *options.agency;
+    if (options.storm) e.missionStorm = *options.storm;
+    if (options.missionId) e.missionId = *options.missionId;
+    if (options.observation) e.observationNumber = *options.observation;
+    if (options.environment) e.environment = *options.environment;
+    if (options.retransmission) e.retransmission = *options.retransmission;
+    if (options.atcfId) e.atcfId = *options.atcfId;
+    if (options.correction) e.correctionNumber = *options.correction;
+    if (options.azimuth) e.azimuth = *options.azimuth;
+    e.correctedReport = options.correctedReport;
+    e.lastReport = options.lastReport;
+    return e;
 }
 
 }  // namespace velta::cli

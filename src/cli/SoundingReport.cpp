@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "document/SoundingProcessor.h"
+#include "levels/LevelListing.h"
 
 namespace velta::cli {
 namespace {
@@ -59,6 +60,29 @@ void writeSoundingReport(std::ostream& out, const std::string& file, const Sound
         out << category << ":\n";
         for (const std::string& line : processor.logLines(category)) out << "  " << line << "\n";
     }
+    out << "\n";
+}
+
+void writeLevelsListing(std::ostream& out, const SoundingProcessor& processor) {
+    const SignificantLevels* levels = processor.levels();
+    if (!levels) {
+        out << "(no levels)\n\n";
+        return;
+    }
+    for (const auto& page : levelListing(levels->levels()))
+        for (const std::string& line : page) out << line << "\n";
+    out << "\n";
+}
+
+void writeMessage(std::ostream& out, const SoundingProcessor& processor) {
+    const TempMessage* message = processor.message();
+    if (!message) {
+        out << "(no message)\n\n";
+        return;
+    }
+    std::string text = message->text(false);
+    for (char c : text)
+        if (c != '\r') out << c;
     out << "\n";
 }
 

@@ -1,10 +1,12 @@
 #include "document/SoundingProcessor.h"
 
 #include <cstdio>
+#include <ctime>
 #include <istream>
 
 #include "config/OverrideOptions.h"
 #include "document/RecoveryStatistics.h"
+#include "wmo/MessageCoder.h"
 
 namespace velta {
 namespace {
@@ -13,6 +15,11 @@ constexpr const char* kStepsCategory = "Processing Steps";
 constexpr const char* kErrorsCategory = "QC Processing Errors";
 
 bool switchOn(const ConfigSet& set, const char* name) { return set.numericValue(name).value_or(0.0) != 0.0; }
+
+std::string textOption(const ConfigSet& set, const char* name) {
+    const ConfigOption* option = set.option(name);
+    return option ? option->text() : std::string();
+}
 
 std::string baseName(const std::string& path) {
     auto cut = path.find_last_of("/\\");
@@ -51,6 +58,8 @@ void SoundingProcessor::doQC() {
     log_.clear();
     if (!switchOn(configuration_, "DoQC") || !loaded()) return;
     // The levels and the message of a previous run go with the QC series they came from.
+    levels_.reset();
+    message_.reset();
     setStatus("QC processing...");
     engine_->run(*reporter_);
     qcFailed_ = engine_->errors(qcErrorText_);
@@ -62,14 +71,78 @@ void SoundingProcessor::doQC() {
 
 void SoundingProcessor::doLevels() {
     if (!switchOn(configuration_, "DoLevels") || !engine_ || !engine_->qcDone()) return;
-    // Significant levels are derived here once their selection is built.
+    levels_.reset();
+    const SoundingHeader header = engine_->headerWithOverrides();
+    setStatus("calculating levels...");
+
+    LevelSeries series;
+    series.pres = engine_->series("QCPres");
+    series.tdry = engine_->series("QCTdry");
+    series.rh = engine_->series("QCRH");
+    series.wspd = engine_->series("QCWspd");
+    series.wdir = engine_->series("QCWdir");
+    series.u = engine_->series("QCU");
+    series.v = engine_->series("QCV");
+    series.alt = engine_->series(engine_->finalAltitudeSeries());
+    series.lat = engine_->series("QCLat");
+    series.lon = engine_->series("QCLon");
+    series.dz = engine_->series("QCDz");
+
+    LevelOptions options;
+    auto number = [this](const char* name, double fallback) {
+        return configuration_.numericValue(name).value_or(fallback);
+    };
+    options.tdryLevelDelta = number("TdryLevelDelta", options.tdryLevelDelta);
+    options.rhLevelDelta = number("RHLevelDelta", options.rhLevelDelta);
+    options.wspdLevelDelta = number("WspdLevelDelta", options.wspdLevelDelta);
+    options.wspd850LevelDelta = number("Wspd850LevelDelta", options.wspd850LevelDelta);
+    options.wdirLevelDelta = number("WdirLevelDelta", options.wdirLevelDelta);
+    options.tropSmoothWL = number("TropSmoothWL", options.tropSmoothWL);
+    options.ascending = header.ascending;
+    options.ptuwindtimediff = header.ptuwindtimediff;
+
+    double surfaceAltitude = MissingValue;
+    if (auto v = configuration_.numericValue("sfcAltOverride"))
+        surfaceAltitude = *v;
+    else if (auto sfc = configuration_.numericValue("SfcAltitude"))
+        surfaceAltitude = switchOn(configuration_, "SfcAltUnknown") ? MissingValue : *sfc;
+
+    levels_ = std::make_unique<SignificantLevels>(*reporter_, series, options, surfaceAltitude);
+    ++levelsGeneration_;
+    setStatus("Ready");
+    log_.add(kStepsCategory, "Levels created");
 }
 
 void SoundingProcessor::doWMO() {
     if (!switchOn(configuration_, "DoWMO") || !engine_ || !engine_->qcDone()) return;
     log_.add(kStepsCategory, "WMO message coded");
     setStatus("Creating WMO message...");
+    message_.reset();
     // Without levels there is nothing to code; the status text stays as it is.
+    if (!levels_) return;
+
+    SoundingHeader header = engine_->headerWithOverrides();
+    if (auto alt = configuration_.numericValue("launchAltOverride")) {
+        header.launchAltitude = *alt;
+        header.launchAltitudeValid = true;
+    }
+    const bool excludeHeading = static_cast<int>(configuration_.numericValue("ExcludeAbrHdr").value_or(0.0)) != 0;
+    if (header.ascending) {
+        AscendingMessageOptions options;
+        options.messageType = static_cast<int>(configuration_.numericValue("TempMsgType").value_or(2.0));
+        header.callSign = textOption(configuration_, "CallSign");
+        header.stationNumber = textOption(configuration_, "BSN");
+        options.excludeAbbreviatedHeading = excludeHeading;
+        options.headerOverride = textOption(configuration_, "UpsondeAbrHdr");
+        options.icao = textOption(configuration_, "UpsondeICAO");
+        options.codingTime = std::time(nullptr);
+        message_ = std::make_unique<TempMessage>(codeAscendingMessage(levels_->levels(), header, options));
+    } else {
+        message_ = std::make_unique<TempMessage>(codeDropMessage(levels_->levels(), header, excludeHeading));
+    }
+    ++messageGeneration_;
+    messageGroupCount_ = message_->groupCount();
+    setStatus("Ready");
 }
 
 void SoundingProcessor::processAll() {

@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "config/ConfigSet.h"
+#include "levels/SignificantLevels.h"
 #include "qc/QCEngine.h"
 #include "sounding/ProcessingLog.h"
 #include "sounding/StatusReporter.h"
+#include "wmo/TempMessage.h"
 
 namespace velta {
 
@@ -45,6 +47,12 @@ public:
     bool qcFailed() const { return qcFailed_; }
     const std::string& qcErrorText() const { return qcErrorText_; }
 
+    // The levels and the message of the last run, or nullptr.
+    SignificantLevels* levels() { return levels_.get(); }
+    const SignificantLevels* levels() const { return levels_.get(); }
+    TempMessage* message() { return message_.get(); }
+    const TempMessage* message() const { return message_.get(); }
+
     QCEngine* engine() { return engine_.get(); }
     const QCEngine* engine() const { return engine_.get(); }
     int levelsGeneration() const { return levelsGeneration_; }
@@ -76,6 +84,8 @@ private:
     StatusReporter* reporter_ = &silent_;
     ProcessingLog log_;
     std::unique_ptr<QCEngine> engine_;
+    std::unique_ptr<SignificantLevels> levels_;
+    std::unique_ptr<TempMessage> message_;
     int levelsGeneration_ = 0;
     int messageGeneration_ = 0;
     int messageGroupCount_ = 0;
