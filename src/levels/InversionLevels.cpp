@@ -15,7 +15,10 @@ constexpr double SameLogPressure = 1e-10;
 }  // namespace
 
 void addInversionLevels(LevelContext& ctx) {
-    auto [pres, tdry] = ctx.pres.commonTimes(ctx.tdry);
+    // Named references rather than a structured binding: the lambda below captures them.
+    auto common = ctx.pres.commonTimes(ctx.tdry);
+    DataSeries& pres = common.first;
+    DataSeries& tdry = common.second;
     if (pres.empty() || tdry.empty()) return;
 
     // The natural logarithm of the paired pressures.
