@@ -76,7 +76,8 @@ CsvWriter::CsvWriter(WriterInput input) : SoundingWriter(input.path) {
     out << textKey("LaunchObsSource", h.launchobssource) << "\n";
     out << textKey("LaunchObsTime", h.launchobstime) << "\n";
     if (!input.buildRevision.empty()) out << textKey("SvnRevision", input.buildRevision) << "\n";
-    if (!input.buildLastChangedDate.empty()) out << textKey("SvnLastChangedDate", input.buildLastChangedDate) << "\n";
+    if (!input.buildLastChangedDate.empty())
+        out << textKey("SvnLastChangedDate", input.buildLastChangedDate) << "\n";
     if (input.writeProcessingLog)
         for (const auto& [key, value] : input.processingLog) out << textKey(key, value) << "\n";
     out << "Fields,Time,Pressure,Temperature,RH,Speed,Direction,Latitude,Longitude,Altitude,GPS "
@@ -91,14 +92,19 @@ CsvWriter::CsvWriter(WriterInput input) : SoundingWriter(input.path) {
     for (int32_t i = input.firstRowIsLaunchPoint ? 1 : 0; i < input.count; ++i) {
         line = "Data,";
         line += field("%.1f", at(c.time, i));
-        const std::pair<const char*, double> fields[] = {
-            {"%.2f", at(c.pressure, i)},    {"%.2f", at(c.temperature, i)},
-            {"%.2f", at(c.rh, i)},          {"%.2f", at(c.windSpeed, i)},
-            {"%.2f", at(c.windDirection, i)}, {"%.5f", at(c.latitude, i)},
-            {"%.5f", at(c.longitude, i)},   {"%.1f", at(c.altitude, i)},
-            {"%.1f", at(c.gpsAltitude, i)}, {"%.2f", dewPoint[static_cast<std::size_t>(i)]},
-            {"%.2f", at(c.u, i)},           {"%.2f", at(c.v, i)},
-            {"%.2f", at(c.dz, i)}};
+        const std::pair<const char*, double> fields[] = {{"%.2f", at(c.pressure, i)},
+                                                         {"%.2f", at(c.temperature, i)},
+                                                         {"%.2f", at(c.rh, i)},
+                                                         {"%.2f", at(c.windSpeed, i)},
+                                                         {"%.2f", at(c.windDirection, i)},
+                                                         {"%.5f", at(c.latitude, i)},
+                                                         {"%.5f", at(c.longitude, i)},
+                                                         {"%.1f", at(c.altitude, i)},
+                                                         {"%.1f", at(c.gpsAltitude, i)},
+                                                         {"%.2f", dewPoint[static_cast<std::size_t>(i)]},
+                                                         {"%.2f", at(c.u, i)},
+                                                         {"%.2f", at(c.v, i)},
+                                                         {"%.2f", at(c.dz, i)}};
         for (const auto& [fmt, value] : fields) {
             line += ',';
             line += field(fmt, value);

@@ -18,8 +18,34 @@ constexpr float MissingFloat = -999.0f;
 
 // The variables over "time", in the order they are defined.
 enum Var {
-    TimeOffset, Time, Pres, Tdry, Dp, Rh, UWind, VWind, Wspd, Wdir, Dz, Range, Qp, Qt, Qrh, Qu, Qv, Qwind, Mr, Vt,
-    Theta, ThetaE, ThetaV, Lat, Lon, Alt, GpsAlt, VarCount
+    TimeOffset,
+    Time,
+    Pres,
+    Tdry,
+    Dp,
+    Rh,
+    UWind,
+    VWind,
+    Wspd,
+    Wdir,
+    Dz,
+    Range,
+    Qp,
+    Qt,
+    Qrh,
+    Qu,
+    Qv,
+    Qwind,
+    Mr,
+    Vt,
+    Theta,
+    ThetaE,
+    ThetaV,
+    Lat,
+    Lon,
+    Alt,
+    GpsAlt,
+    VarCount
 };
 
 struct VarSpec {
@@ -74,7 +100,8 @@ public:
         text(NC_GLOBAL, "plixo_platform", "turva");
         text(NC_GLOBAL, "history", "TurvaNcFile");
         if (!input.buildRevision.empty()) text(NC_GLOBAL, "SvnRevision", input.buildRevision);
-        if (!input.buildLastChangedDate.empty()) text(NC_GLOBAL, "SvnLastChangedDate", input.buildLastChangedDate);
+        if (!input.buildLastChangedDate.empty())
+            text(NC_GLOBAL, "SvnLastChangedDate", input.buildLastChangedDate);
         for (const auto& [key, value] : input.processingLog) text(NC_GLOBAL, key, value);
 
         // A length of 0 is the unlimited dimension to the library: a file of no rows.
@@ -120,7 +147,8 @@ public:
         if (ok() && !values.empty()) check(nc_put_var_float(ncid_, ids_[var], values.data()), Vars[var].name);
     }
     void put(Var var, const std::vector<double>& values) {
-        if (ok() && !values.empty()) check(nc_put_var_double(ncid_, ids_[var], values.data()), Vars[var].name);
+        if (ok() && !values.empty())
+            check(nc_put_var_double(ncid_, ids_[var], values.data()), Vars[var].name);
     }
 
     // Closes the file; false when it or anything before failed.
@@ -165,8 +193,8 @@ std::string NetcdfWriter::calendarText(int64_t seconds) {
     std::tm tm{};
     if (gmtime_r(&t, &tm) == nullptr) return {};
     char text[64];
-    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d", Days[tm.tm_wday % 7], Months[tm.tm_mon % 12],
-                  tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, 1900 + tm.tm_year);
+    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d", Days[tm.tm_wday % 7],
+                  Months[tm.tm_mon % 12], tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, 1900 + tm.tm_year);
     return text;
 }
 
@@ -195,8 +223,9 @@ NetcdfWriter::NetcdfWriter(WriterInput input) : SoundingWriter(input.path) {
         out.resize(size);
         for (std::size_t k = 0; k < size; ++k) {
             const double v = column[order(k)];
-            out[k] = std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max() ? static_cast<float>(v)
-                                                                                             : MissingFloat;
+            out[k] = std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max()
+                         ? static_cast<float>(v)
+                         : MissingFloat;
         }
         return out;
     };

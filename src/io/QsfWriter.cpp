@@ -9,10 +9,12 @@ namespace velta {
 namespace {
 
 constexpr const char* ColumnNames =
-    " Time   -- UTC  --   Press    Temp   Dewpt    RH     Uwind   Vwind   Wspd     Dir     dZ    GeoPoAlt     "
+    " Time   -- UTC  --   Press    Temp   Dewpt    RH     Uwind   Vwind   Wspd     Dir     dZ    GeoPoAlt    "
+    " "
     "Lon         Lat      GPSAlt ";
 constexpr const char* ColumnUnits =
-    "  sec   hh mm   ss     mb      C       C       %      m/s     m/s     m/s     deg     m/s       m        "
+    "  sec   hh mm   ss     mb      C       C       %      m/s     m/s     m/s     deg     m/s       m       "
+    " "
     "deg         deg         m   ";
 constexpr const char* ColumnRule =
     "------- -- -- ----- ------- ------- ------- ------- ------- ------- ------- ------- ------- -------- "
@@ -65,7 +67,8 @@ QsfWriter::QsfWriter(WriterInput input) : SoundingWriter(input.path) {
         << (h.launchAltitudeValid ? format("%8.2f", h.launchAltitude) : std::string("-999")) << "\n";
     out << "UTC Launch Time (y,m,d,h,m,s):             " << launchTimeText(h) << "\n";
     out << "Sonde Id/Sonde Type:                       " << h.sondeid << "/" << h.sondemodel << "\n";
-    out << "Reference Launch Data Source/Time:         " << h.launchobssource << "/" << h.launchobstime << "\n";
+    out << "Reference Launch Data Source/Time:         " << h.launchobssource << "/" << h.launchobstime
+        << "\n";
     out << "System Operator/Comments:                  " << h.operatorName << "/" << h.comments << "\n";
     out << "Post Processing Comments:                  \n";
     out << "/\n";
@@ -89,9 +92,15 @@ QsfWriter::QsfWriter(WriterInput input) : SoundingWriter(input.path) {
         line += ' ' + formatIntOrReplace("%2d", hour, 99);
         line += ' ' + formatIntOrReplace("%2d", minute, 99);
         line += ' ' + format("%5.2f", second);
-        const double values[] = {at(c.pressure, i), at(c.temperature, i), dewPoint[static_cast<std::size_t>(i)],
-                                 at(c.rh, i),       at(c.u, i),           at(c.v, i),
-                                 at(c.windSpeed, i), at(c.windDirection, i), at(c.dz, i)};
+        const double values[] = {at(c.pressure, i),
+                                 at(c.temperature, i),
+                                 dewPoint[static_cast<std::size_t>(i)],
+                                 at(c.rh, i),
+                                 at(c.u, i),
+                                 at(c.v, i),
+                                 at(c.windSpeed, i),
+                                 at(c.windDirection, i),
+                                 at(c.dz, i)};
         for (double v : values) line += ' ' + formatOrReplace("%7.2f", v, MissingValue);
         line += ' ' + formatOrReplace("%8.2f", at(c.altitude, i), MissingValue);
         line += ' ' + formatOrReplace("%11.6f", at(c.longitude, i), MissingValue);

@@ -1,6 +1,7 @@
 #include "io/SeriesTable.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "sounding/DataPoint.h"
 
@@ -27,11 +28,13 @@ SeriesTable::SeriesTable(const std::vector<const DataSeries*>& series)
     for (int32_t c = 0; c < columns_; ++c) {
         const DataSeries* s = series[static_cast<std::size_t>(c)];
         if (!s) continue;
-        for (const DataPoint& p : s->points()) entries.push_back({p.time, p.value, p.flags, c});
+        for (const DataPoint& p : s->points())
+            if (!std::isnan(p.time)) entries.push_back({p.time, p.value, p.flags, c});
     }
     // Stable: of equal times the entries keep series and point order, so the
     // later point of a series overwrites the earlier one.
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.time < b.time; });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.time < b.time; });
 
     for (std::size_t k = 0; k < entries.size(); ++k)
         if (k == 0 || entries[k].time != entries[k - 1].time) times_.push_back(entries[k].time);

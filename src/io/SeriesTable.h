@@ -45,8 +45,18 @@ private:
 // Columns of the raw page: RawTime, RawPres, RawTdry, RawRH, RawWspd, RawWdir,
 // RawDz, RawSats, RawStatus, RawGpsAlt, RawLat, RawLon.
 enum RawColumn {
-    RawTimeColumn, RawPresColumn, RawTdryColumn, RawRhColumn, RawWspdColumn, RawWdirColumn, RawDzColumn,
-    RawSatsColumn, RawStatusColumn, RawGpsAltColumn, RawLatColumn, RawLonColumn
+    RawTimeColumn,
+    RawPresColumn,
+    RawTdryColumn,
+    RawRhColumn,
+    RawWspdColumn,
+    RawWdirColumn,
+    RawDzColumn,
+    RawSatsColumn,
+    RawStatusColumn,
+    RawGpsAltColumn,
+    RawLatColumn,
+    RawLonColumn
 };
 std::vector<std::string> rawTableSeries();
 
@@ -54,8 +64,19 @@ std::vector<std::string> rawTableSeries();
 // sounding's current QC altitude series, RawLat and RawLon (reportObservedPos)
 // or QCLat and QCLon, QCDz, QCU, QCV, RawGpsAlt.
 enum QcColumn {
-    QcTimeColumn, QcPresColumn, QcTdryColumn, QcRhColumn, QcWspdColumn, QcWdirColumn, QcAltColumn, QcLatColumn,
-    QcLonColumn, QcDzColumn, QcUColumn, QcVColumn, QcGpsAltColumn
+    QcTimeColumn,
+    QcPresColumn,
+    QcTdryColumn,
+    QcRhColumn,
+    QcWspdColumn,
+    QcWdirColumn,
+    QcAltColumn,
+    QcLatColumn,
+    QcLonColumn,
+    QcDzColumn,
+    QcUColumn,
+    QcVColumn,
+    QcGpsAltColumn
 };
 std::vector<std::string> qcTableSeries(const std::string& altitudeSeries, bool reportObservedPos);
 

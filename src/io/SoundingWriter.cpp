@@ -50,8 +50,8 @@ std::string SoundingWriter::degreesMinutes(double value) {
 }
 
 std::string SoundingWriter::launchTimeText(const SoundingHeader& h) {
-    return print("%4d, ", h.year) + print("%02d, ", h.month) + print("%02d, ", h.day) + print("%02d:", h.hour) +
-           print("%02d:", h.minute) + print("%02d", h.second);
+    return print("%4d, ", h.year) + print("%02d, ", h.month) + print("%02d, ", h.day) +
+           print("%02d:", h.hour) + print("%02d:", h.minute) + print("%02d", h.second);
 }
 
 }  // namespace velta

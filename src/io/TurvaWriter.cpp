@@ -7,13 +7,16 @@ namespace velta {
 namespace {
 
 constexpr const char* ColumnNames =
-    " Time  Press  Temp  Dewpt  RH    Uwind  Vwind  Wspd  Dir   dZ      Lon     Lat    Rng   Az     Alt    Qp   "
+    " Time  Press  Temp  Dewpt  RH    Uwind  Vwind  Wspd  Dir   dZ      Lon     Lat    Rng   Az     Alt    "
+    "Qp   "
     "Qt   Qh   Qu   Qv   Quv";
 constexpr const char* ColumnUnits =
-    "  sec    mb     C     C     %     m/s    m/s   m/s   deg   m/s     deg     deg     km   deg     m     mb   C "
+    "  sec    mb     C     C     %     m/s    m/s   m/s   deg   m/s     deg     deg     km   deg     m     "
+    "mb   C "
     "   %    m/s  m/s  m/s";
 constexpr const char* ColumnRule =
-    "------ ------ ----- ----- ----- ------ ------ ----- ----- ----- -------- ------- ----- ----- ------- ---- ---- "
+    "------ ------ ----- ----- ----- ------ ------ ----- ----- ----- -------- ------- ----- ----- ------- "
+    "---- ---- "
     "---- ---- ---- ----";
 
 std::string hemisphereText(double value, bool valid, const char* negative, const char* positive) {

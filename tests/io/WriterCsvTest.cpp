@@ -81,10 +81,12 @@ TEST(CsvWriter, DataLinesLeaveMissingFieldsEmpty) {
     ASSERT_TRUE(writer.ok()) << writer.errorText();
     const auto lines = linesOf(out.str());
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_THAT(std::vector<std::string>(lines.end() - 3, lines.end()),
-                ElementsAre("Data,-1.0,400.00,-20.00,50.00,10.00,90.00,17.25000,-80.50000,,7500.0,-30.00,-10.00,0.00,",
-                            "Data,0.5,399.50,,60.00,11.00,95.00,17.25010,-80.49990,,7495.0,,-11.00,1.00,-12.00",
-                            "Data,12.5,1012.30,,,,,,,,,,,,"));
+    EXPECT_THAT(
+        std::vector<std::string>(lines.end() - 3, lines.end()),
+        ElementsAre(
+            "Data,-1.0,400.00,-20.00,50.00,10.00,90.00,17.25000,-80.50000,,7500.0,-30.00,-10.00,0.00,",
+            "Data,0.5,399.50,,60.00,11.00,95.00,17.25010,-80.49990,,7495.0,,-11.00,1.00,-12.00",
+            "Data,12.5,1012.30,,,,,,,,,,,,"));
     // Without the flag the processing log stays out.
     EXPECT_EQ(out.str().find("KarvoEditorVersion"), std::string::npos);
 }
@@ -98,8 +100,9 @@ TEST(CsvWriter, LaunchPointMarkSkipsTheFirstRow) {
     const Case cases[] = {{3, false, {"-1.0", "0.5", "12.5"}}, {3, true, {"0.5", "12.5"}}, {1, true, {}}};
     for (const Case& c : cases) {
         WriterRows rows;
-        for (auto* column : {&rows.time, &rows.pressure, &rows.temperature, &rows.rh, &rows.speed, &rows.direction,
-                             &rows.u, &rows.v, &rows.latitude, &rows.longitude, &rows.gpsAltitude, &rows.dz})
+        for (auto* column :
+             {&rows.time, &rows.pressure, &rows.temperature, &rows.rh, &rows.speed, &rows.direction, &rows.u,
+              &rows.v, &rows.latitude, &rows.longitude, &rows.gpsAltitude, &rows.dz})
             column->resize(c.rows);
         std::ostringstream out;
         WriterInput in = test::writerInput(rows, &out);

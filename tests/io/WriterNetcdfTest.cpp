@@ -18,8 +18,8 @@ namespace velta {
 namespace {
 
 using test::WriterRows;
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 std::string commandOutput(const std::string& command) {
@@ -35,7 +35,8 @@ std::string commandOutput(const std::string& command) {
 
 std::vector<std::string> filesIn(const std::string& dir) {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
     return names;
 }
 
@@ -68,48 +69,49 @@ TEST(NetcdfWriter, ClassicFileWithEveryDimensionVariableAndAttribute) {
 
     std::vector<std::string> variables;
     const std::regex declaration("\n\t(int|float|double) (\\w+)(\\(time\\))? ;");
-    for (auto it = std::sregex_iterator(header.begin(), header.end(), declaration); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(header.begin(), header.end(), declaration);
+         it != std::sregex_iterator(); ++it)
         variables.push_back((*it)[1].str() + " " + (*it)[2].str() + (*it)[3].str());
-    EXPECT_THAT(variables,
-                ElementsAre("int base_time", "float time_offset(time)", "double time(time)", "float pres(time)",
-                            "float tdry(time)", "float dp(time)", "float rh(time)", "float u_wind(time)",
-                            "float v_wind(time)", "float wspd(time)", "float wdir(time)", "float dz(time)",
-                            "float range(time)", "float qp(time)", "float qt(time)", "float qrh(time)",
-                            "float qu(time)", "float qv(time)", "float qwind(time)", "float mr(time)",
-                            "float vt(time)", "float theta(time)", "float theta_e(time)", "float theta_v(time)",
-                            "float lat(time)", "float lon(time)", "float alt(time)", "float gpsalt(time)"));
+    EXPECT_THAT(
+        variables,
+        ElementsAre("int base_time", "float time_offset(time)", "double time(time)", "float pres(time)",
+                    "float tdry(time)", "float dp(time)", "float rh(time)", "float u_wind(time)",
+                    "float v_wind(time)", "float wspd(time)", "float wdir(time)", "float dz(time)",
+                    "float range(time)", "float qp(time)", "float qt(time)", "float qrh(time)",
+                    "float qu(time)", "float qv(time)", "float qwind(time)", "float mr(time)",
+                    "float vt(time)", "float theta(time)", "float theta_e(time)", "float theta_v(time)",
+                    "float lat(time)", "float lon(time)", "float alt(time)", "float gpsalt(time)"));
 
-    for (const char* text : {
-             "\tint base_time ;\n"
-             "\t\tbase_time:long_name = \"sounding launch time\" ;\n"
-             "\t\tbase_time:units = \"seconds since 1970-01-01 00:00:00 UTC\" ;\n"
-             "\t\tbase_time:string = \"Sat Aug 27 18:34:01 2005\" ;\n",
-             "\tdouble time(time) ;\n"
-             "\t\ttime:long_name = \"time\" ;\n"
-             "\t\ttime:units = \"seconds since 1970-01-01 00:00:00 UTC\" ;\n"
-             "\t\ttime:_FillValue = -999. ;\n",
-             "\tfloat pres(time) ;\n"
-             "\t\tpres:long_name = \"pres\" ;\n"
-             "\t\tpres:units = \"hPa\" ;\n"
-             "\t\tpres:missing_value = -999.f ;\n"
-             "\t\tpres:field_type = \"P\" ;\n"
-             "\t\tpres:_FillValue = -999.f ;\n",
-             // The values are kelvin, and so is the unit.
-             "\t\tvt:units = \"K\" ;\n",
-             "\t\tlat:long_name = \"north latitude\" ;\n"
-             "\t\tlat:units = \"degrees\" ;\n"
-             "\t\tlat:missing_value = -999.f ;\n"
-             "\t\tlat:_FillValue = -999.f ;\n"
-             "\t\tlat:valid_range = -90.f, 90.f ;\n",
-             "\t\tlon:valid_range = -180.f, 180.f ;\n",
-             "// global attributes:\n"
-             "\t\t:bad_value_flag = -999.f ;\n"
-             "\t\t:plixo_platform = \"turva\" ;\n"
-             "\t\t:history = \"TurvaNcFile\" ;\n"
-             "\t\t:SvnRevision = \"Revision: 1234\" ;\n"
-             "\t\t:KarvoEditorVersion = \"0.1.0\" ;\n"
-             "\t\t:SoundingDescription = \"D20050827_183401.1 test drop\" ;\n"
-             "\t\t:ConfigSetName = \"default\" ;\n"})
+    for (const char* text : {"\tint base_time ;\n"
+                             "\t\tbase_time:long_name = \"sounding launch time\" ;\n"
+                             "\t\tbase_time:units = \"seconds since 1970-01-01 00:00:00 UTC\" ;\n"
+                             "\t\tbase_time:string = \"Sat Aug 27 18:34:01 2005\" ;\n",
+                             "\tdouble time(time) ;\n"
+                             "\t\ttime:long_name = \"time\" ;\n"
+                             "\t\ttime:units = \"seconds since 1970-01-01 00:00:00 UTC\" ;\n"
+                             "\t\ttime:_FillValue = -999. ;\n",
+                             "\tfloat pres(time) ;\n"
+                             "\t\tpres:long_name = \"pres\" ;\n"
+                             "\t\tpres:units = \"hPa\" ;\n"
+                             "\t\tpres:missing_value = -999.f ;\n"
+                             "\t\tpres:field_type = \"P\" ;\n"
+                             "\t\tpres:_FillValue = -999.f ;\n",
+                             // The values are kelvin, and so is the unit.
+                             "\t\tvt:units = \"K\" ;\n",
+                             "\t\tlat:long_name = \"north latitude\" ;\n"
+                             "\t\tlat:units = \"degrees\" ;\n"
+                             "\t\tlat:missing_value = -999.f ;\n"
+                             "\t\tlat:_FillValue = -999.f ;\n"
+                             "\t\tlat:valid_range = -90.f, 90.f ;\n",
+                             "\t\tlon:valid_range = -180.f, 180.f ;\n",
+                             "// global attributes:\n"
+                             "\t\t:bad_value_flag = -999.f ;\n"
+                             "\t\t:plixo_platform = \"turva\" ;\n"
+                             "\t\t:history = \"TurvaNcFile\" ;\n"
+                             "\t\t:SvnRevision = \"Revision: 1234\" ;\n"
+                             "\t\t:KarvoEditorVersion = \"0.1.0\" ;\n"
+                             "\t\t:SoundingDescription = \"D20050827_183401.1 test drop\" ;\n"
+                             "\t\t:ConfigSetName = \"default\" ;\n"})
         EXPECT_THAT(header, HasSubstr(text));
     EXPECT_THAT(header, Not(HasSubstr("SvnLastChangedDate")));
 }
@@ -136,11 +138,13 @@ TEST(NetcdfWriter, ValuesOfADropLastRowFirstWithDerivedQuantities) {
     EXPECT_THAT(floats(ncid, "u_wind", 3), ElementsAre(1.0f, -11.0f, -10.0f));
     EXPECT_THAT(floats(ncid, "gpsalt", 3), ElementsAre(7400.0f, 7495.0f, 7500.0f));
     EXPECT_THAT(floats(ncid, "dz", 3), ElementsAre(-10.0f, -12.0f, -999.0f));
-    // Derived with the formulas given (the test's stand-ins): dp = T - (100 - RH) / 5, vt = T + 273.16 + RH / 100.
+    // Derived with the formulas given (the test's stand-ins): dp = T - (100 - RH) / 5, vt = T + 273.16 + RH /
+    // 100.
     EXPECT_THAT(floats(ncid, "dp", 3), ElementsAre(21.0f, -999.0f, -30.0f));
-    EXPECT_THAT(floats(ncid, "vt", 3), ElementsAre(float(25.0 + 273.16 + 0.8), -999.0f, float(-20.0 + 273.16 + 0.5)));
-    EXPECT_THAT(floats(ncid, "theta_v", 3),
-                ElementsAre(float(25.0 + 273.16 + 0.8 + 1000.0 / 1012.3), -999.0f, float(-20.0 + 273.16 + 0.5 + 2.5)));
+    EXPECT_THAT(floats(ncid, "vt", 3),
+                ElementsAre(float(25.0 + 273.16 + 0.8), -999.0f, float(-20.0 + 273.16 + 0.5)));
+    EXPECT_THAT(floats(ncid, "theta_v", 3), ElementsAre(float(25.0 + 273.16 + 0.8 + 1000.0 / 1012.3), -999.0f,
+                                                        float(-20.0 + 273.16 + 0.5 + 2.5)));
     // The row without temperature is missing in everything derived from it.
     for (const char* name : {"tdry", "mr", "theta", "theta_e"}) {
         const auto values = floats(ncid, name, 3);

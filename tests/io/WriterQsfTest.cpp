@@ -31,8 +31,8 @@ TEST(WriterFormatting, DegreesAndMinutesAndDirectory) {
 
     std::ostringstream out;
     WriterRows rows;
-    for (const auto& [path, dir] : {std::pair{"/data/out/a.qsf", "/data/out"}, std::pair{"C:\\data\\a.qsf", "C:\\data"},
-                                    std::pair{"a.qsf", ""}}) {
+    for (const auto& [path, dir] : {std::pair{"/data/out/a.qsf", "/data/out"},
+                                    std::pair{"C:\\data\\a.qsf", "C:\\data"}, std::pair{"a.qsf", ""}}) {
         WriterInput in = test::writerInput(rows, &out, path);
         EXPECT_EQ(QsfWriter(in).directory(), dir);
     }
@@ -57,11 +57,14 @@ TEST(QsfWriter, HeaderLines) {
         "System Operator/Comments:                  OPS1/calm",
         "Post Processing Comments:                  ",
         "/",
-        " Time   -- UTC  --   Press    Temp   Dewpt    RH     Uwind   Vwind   Wspd     Dir     dZ    GeoPoAlt     "
+        " Time   -- UTC  --   Press    Temp   Dewpt    RH     Uwind   Vwind   Wspd     Dir     dZ    "
+        "GeoPoAlt     "
         "Lon         Lat      GPSAlt ",
-        "  sec   hh mm   ss     mb      C       C       %      m/s     m/s     m/s     deg     m/s       m        "
+        "  sec   hh mm   ss     mb      C       C       %      m/s     m/s     m/s     deg     m/s       m   "
+        "     "
         "deg         deg         m   ",
-        "------- -- -- ----- ------- ------- ------- ------- ------- ------- ------- ------- ------- -------- "
+        "------- -- -- ----- ------- ------- ------- ------- ------- ------- ------- ------- ------- "
+        "-------- "
         "----------- ----------- --------"};
     for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(lines[k], expected[k]) << "line " << k + 1;
 }
@@ -110,18 +113,22 @@ TEST(QsfWriter, DataLinesWithUtcClockAndMissingValues) {
     ASSERT_EQ(lines.size(), 18u);
     // Every row is written, the launch point included; no altitude column gives -999.00 GeoPoAlt.
     EXPECT_EQ(lines[14],
-              "   -1.0 18 34 58.00  400.00  -20.00  -30.00   50.00  -10.00    0.00   10.00   90.00 -999.00  -999.00 "
+              "   -1.0 18 34 58.00  400.00  -20.00  -30.00   50.00  -10.00    0.00   10.00   90.00 -999.00  "
+              "-999.00 "
               " -80.500000   17.250000  7500.00");
     // Missing temperature: -999.00 in Temp and Dewpt.
     EXPECT_EQ(lines[15],
-              "    0.5 18 34 59.50  399.50 -999.00 -999.00   60.00  -11.00    1.00   11.00   95.00  -12.00  -999.00 "
+              "    0.5 18 34 59.50  399.50 -999.00 -999.00   60.00  -11.00    1.00   11.00   95.00  -12.00  "
+              "-999.00 "
               " -80.499900   17.250100  7495.00");
     // 18:34:59 + 12.5 s.
     EXPECT_EQ(lines[16],
-              "   12.5 18 35 11.50 1012.30   25.00   21.00   80.00    1.00   -2.00    3.00    4.00  -10.00  -999.00 "
+              "   12.5 18 35 11.50 1012.30   25.00   21.00   80.00    1.00   -2.00    3.00    4.00  -10.00  "
+              "-999.00 "
               " -80.500000   17.250000  7400.00");
     EXPECT_EQ(lines[17],
-              "99999.0 99 99 99.00 -999.00 -999.00 -999.00 -999.00 -999.00 -999.00 -999.00 -999.00 -999.00  -999.00 "
+              "99999.0 99 99 99.00 -999.00 -999.00 -999.00 -999.00 -999.00 -999.00 -999.00 -999.00 -999.00  "
+              "-999.00 "
               "-999.000000 -999.000000  -999.00");
 }
 

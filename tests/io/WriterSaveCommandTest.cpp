@@ -34,7 +34,8 @@ SaveData saveData(const WriterRows& rows) {
 
 std::vector<std::string> filesIn(const std::string& dir) {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
     return names;
 }
 
@@ -43,9 +44,10 @@ TEST(SaveCommand, FormatNumberFromTheExtension) {
         const char* path;
         int format;
     };
-    for (const Case& c : {Case{"/d/a.tvx", TurvaFormat}, Case{"/d/a.nc", NetcdfFormat}, Case{"a.b.csv", CsvFormat},
-                          Case{"C:\\d\\a.qsf", QsfFormat}, Case{"/d/a.*", AllFilesFilter}, Case{"/d/a.txt", -1},
-                          Case{"/d/a.TVX", -1}, Case{"/d.x/noext", -1}})
+    for (const Case& c :
+         {Case{"/d/a.tvx", TurvaFormat}, Case{"/d/a.nc", NetcdfFormat}, Case{"a.b.csv", CsvFormat},
+          Case{"C:\\d\\a.qsf", QsfFormat}, Case{"/d/a.*", AllFilesFilter}, Case{"/d/a.txt", -1},
+          Case{"/d/a.TVX", -1}, Case{"/d.x/noext", -1}})
         EXPECT_EQ(saveFormatNumber(c.path), c.format) << c.path;
     EXPECT_EQ(defaultSaveName("/data/D20050827_183401.1", "RAW"), "D20050827_183401RAW");
     EXPECT_EQ(defaultSaveName("D20050827_183401.1", "QC"), "D20050827_183401QC");
@@ -77,7 +79,9 @@ TEST(SaveCommand, EachFormatWithTheLaunchPointMark) {
         EXPECT_EQ(outcome.message, "");
     }
     const auto csv = linesOf(test::readFile(dir + "/drop.csv"));
-    EXPECT_EQ(std::count_if(csv.begin(), csv.end(), [](const std::string& l) { return l.rfind("Data,", 0) == 0; }), 2);
+    EXPECT_EQ(
+        std::count_if(csv.begin(), csv.end(), [](const std::string& l) { return l.rfind("Data,", 0) == 0; }),
+        2);
     EXPECT_THAT(csv, ::testing::Contains("KarvoEditorVersion,\"0.1.0\""));
     EXPECT_EQ(linesOf(test::readFile(dir + "/drop.qsf")).size(), 14u + 3u);
     const auto tvx = linesOf(test::readFile(dir + "/drop.tvx"));

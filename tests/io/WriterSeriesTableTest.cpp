@@ -11,8 +11,8 @@
 namespace velta {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 
 DataSeries series(const char* name, std::vector<DataPoint> points) {
     DataSeries s(name);
@@ -44,7 +44,13 @@ TEST(SeriesTable, RawPageArraysFromASounding) {
     source.data.pressure = 400.0;
     source.data.speed = 10.0;
     source.data.direction = 90.0;
-    source.add({.time = 0.5, .pres = 399.5, .tdry = -20.0, .rh1 = 50.0, .wdir = 95.0, .wspd = 11.0, .gpsAlt = 7495.0});
+    source.add({.time = 0.5,
+                .pres = 399.5,
+                .tdry = -20.0,
+                .rh1 = 50.0,
+                .wdir = 95.0,
+                .wspd = 11.0,
+                .gpsAlt = 7495.0});
     source.add({.time = 1.0, .pres = 399.0, .tdry = -20.1, .rh1 = 51.0, .wdir = -999.0, .wspd = 12.0});
     const Sounding sounding(source);
 
@@ -68,8 +74,8 @@ TEST(SeriesTable, QcPageArraysTakeTheirColumnsAndEveryRowKeepsItsTime) {
     const DataSeries pres = series("QCPres", {{0.5, 399.5, 0}, {2.0, 398.0, 0}});
     const DataSeries alt = series("QCAltUp", {{0.5, 7480.0, 0}});
     const DataSeries u = series("QCU", {{0.5, 3.0, 0}});
-    const SeriesTable table({&time, &pres, nullptr, nullptr, nullptr, nullptr, &alt, nullptr, nullptr, nullptr, &u,
-                             nullptr, nullptr});
+    const SeriesTable table({&time, &pres, nullptr, nullptr, nullptr, nullptr, &alt, nullptr, nullptr,
+                             nullptr, &u, nullptr, nullptr});
     const DataViewArrays arrays = DataViewArrays::fromQcTable(table);
     const WriterColumns c = arrays.columns();
     // The 2.0 row has no QCTime point; it is written at its own time, not as a missing one.
@@ -79,8 +85,8 @@ TEST(SeriesTable, QcPageArraysTakeTheirColumnsAndEveryRowKeepsItsTime) {
     EXPECT_THAT(c.latitude, ElementsAre(-999.0, -999.0));
 
     EXPECT_THAT(qcTableSeries("QCAltDn", true),
-                ElementsAre("QCTime", "QCPres", "QCTdry", "QCRH", "QCWspd", "QCWdir", "QCAltDn", "RawLat", "RawLon",
-                            "QCDz", "QCU", "QCV", "RawGpsAlt"));
+                ElementsAre("QCTime", "QCPres", "QCTdry", "QCRH", "QCWspd", "QCWdir", "QCAltDn", "RawLat",
+                            "RawLon", "QCDz", "QCU", "QCV", "RawGpsAlt"));
     EXPECT_EQ(qcTableSeries("QCAltUp", false)[QcLatColumn], "QCLat");
 }
 

@@ -34,10 +34,12 @@ struct StubFormulas {
         f.dewPoint = [](std::span<const double> t, std::span<const double> rh, std::span<double> o) {
             return two(t, rh, o, [](double a, double b) { return a - (100.0 - b) / 5.0; });
         };
-        f.saturationMixingRatio = [](std::span<const double> t, std::span<const double> p, std::span<double> o) {
+        f.saturationMixingRatio = [](std::span<const double> t, std::span<const double> p,
+                                     std::span<double> o) {
             return two(t, p, o, [](double a, double b) { return a + b / 100.0; });
         };
-        f.potentialTemperature = [](std::span<const double> t, std::span<const double> p, std::span<double> o) {
+        f.potentialTemperature = [](std::span<const double> t, std::span<const double> p,
+                                    std::span<double> o) {
             return two(t, p, o, [](double a, double b) { return a + 273.16 + 1000.0 / b; });
         };
         f.potentialTemperatureKelvin = [](std::span<const double> t, std::span<const double> p,
@@ -48,8 +50,8 @@ struct StubFormulas {
                                               std::span<const double> p, std::span<double> o) {
             return three(t, td, p, o, [](double a, double b, double c) { return a + b + c / 1000.0; });
         };
-        f.virtualTemperature = [](std::span<const double> t, std::span<const double> rh, std::span<const double> p,
-                                  std::span<double> o) {
+        f.virtualTemperature = [](std::span<const double> t, std::span<const double> rh,
+                                  std::span<const double> p, std::span<double> o) {
             return three(t, rh, p, o, [](double a, double b, double) { return a + 273.16 + b / 100.0; });
         };
         f.windComponents = [](double speed, double direction, double& u, double& v) {
@@ -137,7 +139,8 @@ inline SoundingHeader writerHeader() {
     return h;
 }
 
-inline WriterInput writerInput(const WriterRows& rows, std::ostream* stream, const std::string& path = "/tmp/x") {
+inline WriterInput writerInput(const WriterRows& rows, std::ostream* stream,
+                               const std::string& path = "/tmp/x") {
     WriterInput in;
     in.path = path;
     in.stream = stream;

@@ -35,11 +35,14 @@ TEST(TurvaWriter, HeaderLines) {
         "System Operator/Comments:          OPS1,calm",
         "/",
         "/",
-        " Time  Press  Temp  Dewpt  RH    Uwind  Vwind  Wspd  Dir   dZ      Lon     Lat    Rng   Az     Alt    Qp   "
+        " Time  Press  Temp  Dewpt  RH    Uwind  Vwind  Wspd  Dir   dZ      Lon     Lat    Rng   Az     Alt  "
+        "  Qp   "
         "Qt   Qh   Qu   Qv   Quv",
-        "  sec    mb     C     C     %     m/s    m/s   m/s   deg   m/s     deg     deg     km   deg     m     mb   C "
+        "  sec    mb     C     C     %     m/s    m/s   m/s   deg   m/s     deg     deg     km   deg     m   "
+        "  mb   C "
         "   %    m/s  m/s  m/s",
-        "------ ------ ----- ----- ----- ------ ------ ----- ----- ----- -------- ------- ----- ----- ------- ---- ---- "
+        "------ ------ ----- ----- ----- ------ ------ ----- ----- ----- -------- ------- ----- ----- "
+        "------- ---- ---- "
         "---- ---- ---- ----"};
     for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(lines[k], expected[k]) << "line " << k + 1;
 
@@ -61,18 +64,21 @@ TEST(TurvaWriter, DropIsWrittenBottomFirstWithMissingCodes) {
     const auto lines = linesOf(out.str());
     ASSERT_EQ(lines.size(), 19u);
     const std::string tail = " 999.0 999.0 99999.0 99.0 99.0 99.0 99.0 99.0 99.0";
-    EXPECT_THAT(std::vector<std::string>(lines.begin() + 15, lines.end()),
-                ElementsAre("  20.0 9999.0 999.0 999.0 999.0  999.0  999.0 999.0 999.0  99.0  999.000 999.000" + tail,
-                            "  12.5 1012.3  25.0  21.0  80.0    1.0   -2.0   3.0   4.0 -10.0  -80.500  17.250" + tail,
-                            "   0.5  399.5 999.0 999.0  60.0  -11.0    1.0  11.0  95.0 -12.0  -80.500  17.250" + tail,
-                            "  -1.0  400.0 -20.0 -30.0  50.0  -10.0    0.0  10.0  90.0  99.0  -80.500  17.250" + tail));
+    EXPECT_THAT(
+        std::vector<std::string>(lines.begin() + 15, lines.end()),
+        ElementsAre(
+            "  20.0 9999.0 999.0 999.0 999.0  999.0  999.0 999.0 999.0  99.0  999.000 999.000" + tail,
+            "  12.5 1012.3  25.0  21.0  80.0    1.0   -2.0   3.0   4.0 -10.0  -80.500  17.250" + tail,
+            "   0.5  399.5 999.0 999.0  60.0  -11.0    1.0  11.0  95.0 -12.0  -80.500  17.250" + tail,
+            "  -1.0  400.0 -20.0 -30.0  50.0  -10.0    0.0  10.0  90.0  99.0  -80.500  17.250" + tail));
 }
 
 TEST(TurvaWriter, NoRowsGivesTheHeaderOnly) {
     std::ostringstream out;
     WriterRows rows;
-    for (auto* column : {&rows.time, &rows.pressure, &rows.temperature, &rows.rh, &rows.speed, &rows.direction,
-                         &rows.u, &rows.v, &rows.latitude, &rows.longitude, &rows.gpsAltitude, &rows.dz})
+    for (auto* column :
+         {&rows.time, &rows.pressure, &rows.temperature, &rows.rh, &rows.speed, &rows.direction, &rows.u,
+          &rows.v, &rows.latitude, &rows.longitude, &rows.gpsAltitude, &rows.dz})
         column->clear();
     TurvaWriter writer(test::writerInput(rows, &out));
     ASSERT_TRUE(writer.ok()) << writer.errorText();
