@@ -46,12 +46,12 @@ CsvWriter::CsvWriter(WriterInput input) : SoundingWriter(input.path) {
     const WriterColumns& c = input.columns;
 
     out << "FileFormat,CSV\n";
-    out << "Year," << formatIntOrReplace("%04d", h.year, h.year) << "\n";
-    out << "Month," << formatIntOrReplace("%02d", h.month, h.month) << "\n";
-    out << "Day," << formatIntOrReplace("%02d", h.day, h.day) << "\n";
-    out << "Hour," << formatIntOrReplace("%02d", h.hour, h.hour) << "\n";
-    out << "Minute," << formatIntOrReplace("%02d", h.minute, h.minute) << "\n";
-    out << "Second," << formatIntOrReplace("%02d", h.second, h.second) << "\n";
+    out << "Year," << formatInt("%04d", h.year) << "\n";
+    out << "Month," << formatInt("%02d", h.month) << "\n";
+    out << "Day," << formatInt("%02d", h.day) << "\n";
+    out << "Hour," << formatInt("%02d", h.hour) << "\n";
+    out << "Minute," << formatInt("%02d", h.minute) << "\n";
+    out << "Second," << formatInt("%02d", h.second) << "\n";
     out << numberKey("Pressure", "%.1f", h.launchPressure, h.launchPressureValid, "mb") << "\n";
     out << numberKey("Temperature", "%.1f", h.launchTemperature, h.launchTemperatureValid, "deg C") << "\n";
     out << numberKey("RH", "%.1f", h.launchHumidity, h.launchHumidityValid, "%") << "\n";

@@ -33,6 +33,8 @@ std::string SoundingWriter::formatOrReplace(const char* format, double value, do
     return print(format, value == MissingValue ? replacement : value);
 }
 
+std::string SoundingWriter::formatInt(const char* format, int value) { return print(format, value); }
+
 std::string SoundingWriter::formatIntOrReplace(const char* format, int value, int replacement) {
     return print(format, value == static_cast<int>(MissingValue) ? replacement : value);
 }

@@ -30,6 +30,7 @@ public:
     static std::string format(const char* format, double value);
     // The value printed, or the replacement printed with the same format when the value is MissingValue.
     static std::string formatOrReplace(const char* format, double value, double replacement);
+    static std::string formatInt(const char* format, int value);
     static std::string formatIntOrReplace(const char* format, int value, int replacement);
     // The value printed when condition holds, otherwise the other value.
     static std::string formatIf(const char* format, double value, double other, bool condition);
