@@ -97,6 +97,11 @@ void CKarvoEdView::refreshAll() {
     emit commandStateChanged();
 }
 
+void CKarvoEdView::optionsCommand() {
+    doc_.optionsCommand();
+    mainPage()->loadSwitches();
+}
+
 bool CKarvoEdView::recomputeCommand() { return mainPage()->recompute(); }
 
 void CKarvoEdView::saveCommand() {

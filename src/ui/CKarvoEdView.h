@@ -46,6 +46,8 @@ public:
     void printPreviewCommand();
     // Stores the override fields, processes and refreshes every page.
     bool recomputeCommand();
+    // Tools > Options on the document; the Main page reloads its switches.
+    void optionsCommand();
     // Refreshes every page after processing.
     void refreshAll();
 

@@ -54,10 +54,8 @@ CMainFrame::CMainFrame(VeltaDialogs& dialogs, std::string programVersion, QWidge
     statusBar()->addWidget(config_, 1);
     createActions();
     createMenus();
-    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        setWindowTitle(w ? "Velta - " + w->windowTitle() : QString("Velta"));
-        updateCommands();
-    });
+    // A maximised sounding window adds its title to the main window's.
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateCommands);
     fatal = [](int code) { std::exit(code); };
     updateCommands();
 }
@@ -115,11 +113,7 @@ void CMainFrame::createActions() {
     });
     connect(exit_, &QAction::triggered, this, &QWidget::close);
     connect(options_, &QAction::triggered, this, [this] {
-        if (auto* v = activeView()) {
-            v->document().optionsCommand();
-            v->refreshAll();
-            v->selectTab(v->currentTab());
-        }
+        if (auto* v = activeView()) v->optionsCommand();
     });
     connect(defaults_, &QAction::triggered, this, [this] {
         if (auto* v = activeView()) v->document().restoreDefaultsCommand();
