@@ -50,6 +50,8 @@ CKarvoEdView::CKarvoEdView(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QPrinter& pr
     const char* captions[TabCount] = {"&Main", "&Raw", "&QC", "XY &Graph", "&Skew-T",
                                       "&Levels", "&WMO", "&Comm", "&Summary"};
     for (int i = 0; i < TabCount; ++i) tabs_->addTab(pages_[static_cast<std::size_t>(i)], captions[i]);
+    // Processing deletes the levels the grid shows and repaints while it runs.
+    main->onRecomputing = [this] { levelsPage()->release(); };
     main->onRecomputed = [this] { refreshAll(); };
     connect(tabs_, &QTabWidget::currentChanged, this, &CKarvoEdView::tabSwitched);
 }

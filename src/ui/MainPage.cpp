@@ -199,6 +199,7 @@ bool MainPage::recompute() {
     ConfigSet& set = doc_.configuration();
     for (int r = 0; r < RowCount; ++r)
         setOverrideFromText(set, kRowOptions[r], rows_[r].field->text().toStdString());
+    if (onRecomputing) onRecomputing();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     doc_.recompute();
     QApplication::restoreOverrideCursor();

@@ -27,7 +27,9 @@ public:
     // and shows the values again. False (nothing done) when a field does not
     // hold a number; the reason is shown.
     bool recompute();
-    // Called when processing has finished, so the view can refresh its pages.
+    // Called before processing replaces the products the pages show, and when
+    // it has finished, so the view can let go of them and refresh its pages.
+    std::function<void()> onRecomputing;
     std::function<void()> onRecomputed;
 
     QLineEdit* overrideField(int row) const { return rows_[row].field; }

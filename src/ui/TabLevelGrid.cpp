@@ -62,7 +62,7 @@ void TabLevelGrid::refresh() {
 
 void TabLevelGrid::toggleRows(std::vector<int> rows) {
     SignificantLevels* list = levels();
-    if (!list) return;
+    if (!list || shownGeneration_ == -1) return;
     std::sort(rows.begin(), rows.end());
     for (int row : rows) {
         if (row < 0 || static_cast<std::size_t>(row) >= list->size()) continue;
@@ -72,9 +72,14 @@ void TabLevelGrid::toggleRows(std::vector<int> rows) {
     }
 }
 
+void TabLevelGrid::release() {
+    model_->setLevels(nullptr);
+    shownGeneration_ = -1;
+}
+
 bool TabLevelGrid::marksChanged() const {
     const SignificantLevels* list = levels();
-    if (!list || list->size() != remembered_.size()) return false;
+    if (!list || shownGeneration_ == -1 || list->size() != remembered_.size()) return false;
     for (std::size_t i = 0; i < remembered_.size(); ++i)
         if (list->levels()[i].excluded() != remembered_[i]) return true;
     return false;

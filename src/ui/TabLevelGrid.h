@@ -26,6 +26,8 @@ public:
 
     // Toggles the exclusion of the levels shown in these rows (lowest first).
     void toggleRows(std::vector<int> rows);
+    // Lets go of the levels before processing replaces them; the next refresh shows the new ones.
+    void release();
     // True when some level's mark differs from the one remembered at the last refresh.
     bool marksChanged() const;
 

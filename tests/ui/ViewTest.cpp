@@ -183,6 +183,23 @@ TEST_F(ViewTest, LeavingTheLevelsTabRecodesTheMessageWithoutExcludedLevels) {
     EXPECT_EQ(view->levelsPage()->model().rowColour(row), LevelsModel::Excluded);
 }
 
+TEST_F(ViewTest, RecomputeOnTheLevelsTabShowsTheNewLevelsUnmarked) {
+    CKarvoEdView* view = openSample();
+    ASSERT_TRUE(view);
+    if (!products::levels(view->document().processor())) GTEST_SKIP() << "no levels yet";
+    view->selectTab(CKarvoEdView::LevelsTab);
+    view->levelsPage()->toggleRows({0});
+    ASSERT_EQ(view->levelsPage()->model().rowColour(0), LevelsModel::Excluded);
+    // Processing replaces the levels while the grid is on screen and repainting.
+    ASSERT_TRUE(view->recomputeCommand());
+    QCoreApplication::processEvents();
+    const SignificantLevels* levels = products::levels(view->document().processor());
+    ASSERT_TRUE(levels);
+    ASSERT_EQ(view->levelsPage()->model().rowCount(), static_cast<int>(levels->size()));
+    EXPECT_NE(view->levelsPage()->model().rowColour(0), LevelsModel::Excluded);
+    EXPECT_FALSE(view->levelsPage()->marksChanged());
+}
+
 TEST_F(ViewTest, TheTwentyFirstSoundingIsRefused) {
     for (int i = 0; i < CMainFrame::MaxOpenSoundings; ++i) ASSERT_TRUE(openSample()) << i;
     EXPECT_EQ(frame_->documentCount(), 20);
