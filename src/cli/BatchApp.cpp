@@ -1,11 +1,16 @@
 #include "cli/BatchApp.h"
 
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <ctime>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -13,6 +18,7 @@
 
 #include "BuildInfo.h"
 #include "cli/BatchOptions.h"
+#include "cli/BatchOutputs.h"
 #include "cli/BatchRunner.h"
 #include "cli/ConfigLocation.h"
 #include "cli/Progress.h"
@@ -56,6 +62,7 @@ FileResult processFile(const std::string& file, const BatchOptions& options, Reg
             if (options.doubtfulHeights) setDoubtfulHeights(*message, processor.levels()->levels(), true);
         }
     }
+    if (!options.writes.empty()) result.errors += writeOutputs(file, processor, options.writes, options.outputDir);
     std::ostringstream out;
     if (options.showing("summary")) writeSoundingReport(out, file, processor);
     if (options.showing("levels")) {
@@ -73,6 +80,20 @@ std::vector<std::string> splitList(const std::string& text) {
     for (std::string part; std::getline(in, part, ',');)
         if (!part.empty()) parts.push_back(part);
     return parts;
+}
+
+// "2025-09-15T18:00" as seconds since 1970 UTC.
+std::optional<std::time_t> parseUtcMinute(const std::string& text) {
+    std::tm t{};
+    char rest = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d%c", &t.tm_year, &t.tm_mon, &t.tm_mday, &t.tm_hour, &t.tm_min,
+                    &rest) != 5)
+        return std::nullopt;
+    if (t.tm_mon < 1 || t.tm_mon > 12 || t.tm_mday < 1 || t.tm_mday > 31 || t.tm_hour > 23 || t.tm_min > 59)
+        return std::nullopt;
+    t.tm_year -= 1900;
+    t.tm_mon -= 1;
+    return timegm(&t);
 }
 
 int defaultJobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
@@ -102,6 +123,24 @@ int runBatch(int argc, char** argv) {
                 if (part != "summary" && part != "levels" && part != "message" && part != "all" && part != "none")
                     return "unknown part '" + part + "' (summary, levels, message, all, none)";
             return {};
+        });
+    std::string writes;
+    app.add_option("-w,--write", writes,
+                   "Files to write for each input, comma-separated: message, levels, log, qc-qsf, qc-csv, "
+                   "qc-tvx, qc-nc, raw-qsf, raw-csv, raw-tvx, raw-nc, or all")
+        ->check([](const std::string& text) -> std::string {
+            for (const std::string& part : splitList(text))
+                if (!isOutputKind(part)) return "unknown output '" + part + "'";
+            return {};
+        });
+    app.add_option("-o,--output-dir", options.outputDir, "Directory the files are written into (created when "
+                                                          "missing)")
+        ->capture_default_str();
+    std::string messageTime;
+    app.add_option("--message-time", messageTime,
+                   "UTC time for the heading's DDHHMM, as YYYY-MM-DDTHH:MM (default: now + 2 minutes)")
+        ->check([](const std::string& text) -> std::string {
+            return parseUtcMinute(text) ? std::string() : "expected YYYY-MM-DDTHH:MM";
         });
     auto* remarks = app.add_option_group("Heading and remarks",
                                          "The operator's entries for the heading, 61616 and 62626 of a drop's "
@@ -134,7 +173,21 @@ int runBatch(int argc, char** argv) {
     }
 
     options.show = splitList(show);
-    options.messageTime = std::time(nullptr) + 120;
+    for (const std::string& kind : splitList(writes)) {
+        if (kind == "all")
+            options.writes = outputKinds();
+        else if (std::find(options.writes.begin(), options.writes.end(), kind) == options.writes.end())
+            options.writes.push_back(kind);
+    }
+    if (!options.writes.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(options.outputDir, ec);
+        if (!std::filesystem::is_directory(options.outputDir, ec) || access(options.outputDir.c_str(), W_OK) != 0) {
+            std::cerr << "velta-batch: cannot write into the output directory " << options.outputDir << "\n";
+            return 2;
+        }
+    }
+    options.messageTime = messageTime.empty() ? std::time(nullptr) + 120 : *parseUtcMinute(messageTime);
     ConfigLocation config = locateConfiguration(options.configPath, argc > 0 ? argv[0] : "");
     if (!config.found) {
         std::cerr << configurationNotFoundMessage(config.tried.empty() ? "velta.xml" : config.tried.back())

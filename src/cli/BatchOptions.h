@@ -20,7 +20,9 @@ struct BatchOptions {
     std::string setName;
     std::vector<std::string> assignments;  // "Name=value"
     int jobs = 1;
-    std::vector<std::string> show;  // parts of the report on standard output
+    std::vector<std::string> show;    // parts of the report on standard output
+    std::vector<std::string> writes;  // output kinds written for each file
+    std::string outputDir = ".";
 
     // The operator's heading and remark entries; unset ones come from the configuration.
     std::optional<std::string> icao, headerOverride, agency, storm, missionId, observation, environment,

@@ -60,6 +60,7 @@ public:
     int messageGroupCount() const { return messageGroupCount_; }
     const std::string& programVersion() const { return programVersion_; }
     ConfigSet& configuration() { return configuration_; }
+    const ConfigSet& configuration() const { return configuration_; }
 
     SoundingHeader header() const;
     // File name without its directory, a blank, and the reader's description.

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <sys/wait.h>
 
@@ -85,6 +86,57 @@ TEST(BatchCommand, ClearErrorsForBadArguments) {
         EXPECT_EQ(run.exitCode, c.exitCode) << c.args << "\n" << run.out;
         EXPECT_NE(run.out.find(c.message), std::string::npos) << c.args << "\n" << run.out;
     }
+}
+
+std::map<std::string, std::string> directoryContents(const std::string& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        files[entry.path().filename().string()] = test::readFile(entry.path().string());
+    return files;
+}
+
+TEST(BatchCommand, WritesEveryOutputAndParallelRunsMatchSerialOnes) {
+    const std::string samples = quoted(test::sourcePath("samples/D20250915_174512.1")) + " " +
+                                quoted(test::sourcePath("samples/D20250915_181630.1")) + " " +
+                                quoted(test::sourcePath("samples/D20250916_203000.1"));
+    const std::string common = "--message-time 2025-09-15T18:01 --mission 0411A --observation 07 -w all ";
+    const std::string serial = test::scratchDir("batch-out-serial") + "/out";  // created by the run
+    const std::string parallel = test::scratchDir("batch-out-parallel");
+    BatchRun one = batch(common + "-j 1 -o " + quoted(serial) + " " + samples);
+    BatchRun two = batch(common + "--jobs 2 -o " + quoted(parallel) + " " + samples);
+    ASSERT_EQ(one.exitCode, 0) << one.out;
+    ASSERT_EQ(two.exitCode, 0) << two.out;
+    EXPECT_EQ(one.out, two.out);
+    auto a = directoryContents(serial), b = directoryContents(parallel);
+    EXPECT_EQ(a.size(), 33u);
+    EXPECT_TRUE(a == b);
+
+    // The message as saved: CR LF line ends, the heading at the given time, the operator's entries.
+    const std::string message = a["D20250915_174512.txt"];
+    EXPECT_EQ(message.rfind("UZNT13 KNHC 151801\r\nXXAA ", 0), 0u) << message;
+    EXPECT_NE(message.find("61616 AF001 WXWXA 0411A        OB 07\r\n"), std::string::npos) << message;
+    EXPECT_EQ(a["D20250915_174512QC.csv"].rfind("FileFormat,CSV", 0), 0u);
+    EXPECT_EQ(a["D20250915_174512QC.nc"].substr(0, 3), "CDF");
+    EXPECT_NE(a["D20250915_174512_levels.txt"].find("Surface Thermodynamic"), std::string::npos);
+    EXPECT_NE(a["D20250915_174512_log.txt"].find("QC processing completed"), std::string::npos);
+}
+
+TEST(BatchCommand, OutputsNeverReplaceTheInput) {
+    const std::string dir = test::scratchDir("batch-not-over-input");
+    const std::string input = dir + "/D20250915_174512.txt";  // named like the message output
+    std::filesystem::copy_file(test::sourcePath("samples/D20250915_174512.1"), input);
+    const std::string before = test::readFile(input);
+    BatchRun run = batch("--show none -w message -o " + quoted(dir) + " " + quoted(input));
+    EXPECT_NE(run.out.find("is the input file; not written"), std::string::npos) << run.out;
+    EXPECT_EQ(test::readFile(input), before);
+}
+
+TEST(BatchCommand, UnwritableOutputDirectoryIsRefused) {
+    const std::string dir = test::scratchDir("batch-bad-dir");
+    ASSERT_TRUE(test::writeFile(dir + "/file", "x"));
+    BatchRun run = batch("-w message -o " + quoted(dir + "/file/sub") + " " + sample());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.out.find("cannot write into the output directory"), std::string::npos) << run.out;
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+#include "cli/BatchOutputs.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/SoundingReport.h"
+#include "document/DataExport.h"
+#include "document/SoundingProcessor.h"
+#include "io/AtomicOutput.h"
+#include "io/SaveCommand.h"
+
+namespace velta::cli {
+namespace {
+
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::exists(b, ec) && std::filesystem::equivalent(a, b, ec);
+}
+
+std::string writeText(const std::string& path, const std::string& text) {
+    AtomicOutput out(path);
+    if (!out.ok() || !out.write(text) || !out.commit()) return path + ": " + out.errorText() + "\n";
+    return {};
+}
+
+std::string levelsText(const SoundingProcessor& processor) {
+    std::ostringstream out;
+    writeLevelsListing(out, processor);
+    return out.str();
+}
+
+std::string logText(const SoundingProcessor& processor) {
+    std::ostringstream out;
+    for (const auto& [name, value] : processor.processingInformation()) out << name << ": " << value << "\n";
+    for (const std::string& category : processor.logCategories()) {
+        out << category << ":\n";
+        for (const std::string& line : processor.logLines(category)) out << "  " << line << "\n";
+    }
+    return out.str();
+}
+
+}  // namespace
+
+const std::vector<std::string>& outputKinds() {
+    static const std::vector<std::string> kinds = {"message", "levels",  "log",     "qc-qsf",  "qc-csv", "qc-tvx",
+                                                   "qc-nc",   "raw-qsf", "raw-csv", "raw-tvx", "raw-nc"};
+    return kinds;
+}
+
+bool isOutputKind(const std::string& kind) {
+    if (kind == "all") return true;
+    for (const std::string& k : outputKinds())
+        if (k == kind) return true;
+    return false;
+}
+
+std::string outputPath(const std::string& directory, const std::string& input, const std::string& kind) {
+    std::string name;
+    if (kind == "message")
+        name = defaultSaveName(input, ".txt");
+    else if (kind == "levels")
+        name = defaultSaveName(input, "_levels.txt");
+    else if (kind == "log")
+        name = defaultSaveName(input, "_log.txt");
+    else if (kind.rfind("qc-", 0) == 0)
+        name = defaultSaveName(input, "QC." + kind.substr(3));
+    else
+        name = defaultSaveName(input, "RAW." + kind.substr(4));
+    return (std::filesystem::path(directory) / name).string();
+}
+
+std::string writeOutputs(const std::string& input, const SoundingProcessor& processor,
+                         const std::vector<std::string>& kinds, const std::string& directory) {
+    std::string problems;
+    for (const std::string& kind : kinds) {
+        const std::string path = outputPath(directory, input, kind);
+        if (sameFile(input, path)) {
+            problems += path + ": is the input file; not written\n";
+            continue;
+        }
+        if (kind == "message") {
+            const TempMessage* message = processor.message();
+            if (!message) {
+                problems += path + ": no message was coded; not written\n";
+                continue;
+            }
+            const bool nnnn = processor.configuration().numericValue("TempAppendNNNN").value_or(0.0) != 0.0;
+            problems += writeText(path, message->text(nnnn));
+        } else if (kind == "levels") {
+            problems += writeText(path, levelsText(processor));
+        } else if (kind == "log") {
+            problems += writeText(path, logText(processor));
+        } else {
+            DataExport exported(processor, kind.rfind("qc-", 0) == 0 ? DataKind::QC : DataKind::Raw);
+            SaveOutcome outcome = saveDataFile(path, exported.data());
+            if (!outcome.saved) problems += outcome.message + (outcome.message.empty() ? "" : "\n");
+        }
+    }
+    return problems;
+}
+
+}  // namespace velta::cli
