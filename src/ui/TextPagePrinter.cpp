@@ -19,6 +19,11 @@ QFont pageFont(int weight, bool italic) {
     return font;
 }
 
+// Text is placed by the top of its character cell.
+void drawTextAt(QPainter& painter, int x, int top, const QString& text) {
+    painter.drawText(x, top + QFontMetrics(painter.font()).ascent(), text);
+}
+
 }  // namespace
 
 void printTextPages(QPrinter& printer, const std::vector<TextPage>& pages, const std::string& footer) {
@@ -36,7 +41,7 @@ void printTextPages(QPrinter& printer, const std::vector<TextPage>& pages, const
         if (p > 0) printer.newPage();
         painter.setFont(bold);
         const int h = QFontMetrics(bold).height() + QFontMetrics(bold).leading();
-        painter.drawText(720, h + 360, QString::fromStdString(pages[p].heading));
+        drawTextAt(painter, 720, h + 360, QString::fromStdString(pages[p].heading));
         const int rule = 3 * h + 360;
         painter.drawLine(720, rule, 11160, rule);
         painter.setFont(normal);
@@ -44,14 +49,14 @@ void printTextPages(QPrinter& printer, const std::vector<TextPage>& pages, const
         const int lineHeight = nm.height() + nm.leading();
         int y = rule + 2 * lineHeight;
         for (const std::string& line : pages[p].lines) {
-            painter.drawText(720, y, QString::fromStdString(line));
+            drawTextAt(painter, 720, y, QString::fromStdString(line));
             y += lineHeight;
         }
         painter.drawLine(720, 14400, 11160, 14400);
         painter.setFont(light);
-        painter.drawText(720, 14580, QString::fromStdString(footer));
+        drawTextAt(painter, 720, 14580, QString::fromStdString(footer));
         const int charWidth = QFontMetrics(light).averageCharWidth();
-        painter.drawText(11160 - 8 * charWidth, 14580, QString::asprintf("Page %3d", static_cast<int>(p + 1)));
+        drawTextAt(painter, 11160 - 8 * charWidth, 14580, QString::asprintf("Page %3d", static_cast<int>(p + 1)));
     }
     painter.end();
 }
