@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "io/WriterInput.h"
 #include "sounding/MissingValue.h"
 #include "sounding/SoundingHeader.h"
 
@@ -49,6 +50,19 @@ protected:
     explicit SoundingWriter(std::string path) : path_(std::move(path)) {}
     void fail(std::string text) {
         if (error_.empty()) error_ = std::move(text);
+    }
+    // The stream a text writer writes to, or nullptr (the failure recorded) when
+    // the input is unusable or has no stream.
+    std::ostream* acceptTextInput(const WriterInput& input) {
+        if (const std::string problem = input.problem(); !problem.empty()) {
+            fail("Could not write " + path() + ": " + problem);
+            return nullptr;
+        }
+        if (input.stream == nullptr) {
+            fail("Could not write " + path() + ": no output stream");
+            return nullptr;
+        }
+        return input.stream;
     }
 
 private:

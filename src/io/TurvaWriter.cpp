@@ -36,15 +36,9 @@ std::string TurvaWriter::locationText(const SoundingHeader& h) {
 }
 
 TurvaWriter::TurvaWriter(WriterInput input) : SoundingWriter(input.path) {
-    if (const std::string problem = input.problem(); !problem.empty()) {
-        fail("Could not write " + path() + ": " + problem);
-        return;
-    }
-    if (input.stream == nullptr) {
-        fail("Could not write " + path() + ": no output stream");
-        return;
-    }
-    std::ostream& out = *input.stream;
+    std::ostream* stream = acceptTextInput(input);
+    if (!stream) return;
+    std::ostream& out = *stream;
     const SoundingHeader& h = input.header;
     const WriterColumns& c = input.columns;
 
