@@ -10,9 +10,13 @@ namespace {
 
 constexpr double Tolerance = 0.01;
 constexpr double FirstStep = 60.0;
-// The steps shrink by half each time, so far fewer than this reach any
-// precision a double holds; a target out of reach ends the search here.
-constexpr int MaxSteps = 200;
+// A search that has halved its step this far without meeting the target is
+// stuck against the end of the range it can reach (120 K either side of its
+// start) and begins again from where it stands with the first step.
+constexpr double SmallestStep = 1e-7;
+// About thirty such rounds, reaching well past absolute zero: a target out of
+// reach ends the search here.
+constexpr int MaxSteps = 1000;
 
 }  // namespace
 
@@ -29,7 +33,7 @@ std::optional<double> moistAdiabatTemperature(double thetaE, double pressure) {
         if (std::fabs(e) <= Tolerance) return t;
         t = e < 0.0 ? t + step : t - step;
         step /= 2.0;
-        if (step == 0.0) step = FirstStep;
+        if (step < SmallestStep) step = FirstStep;
     }
     return std::nullopt;
 }
