@@ -47,9 +47,9 @@ TEST(MessageEditorTest, CommandsAndCounters) {
     EXPECT_EQ(editor.group(identA(1))->text(), "XXAA");
     EXPECT_EQ(editor.changedGroupsText(), "modified groups:2");
     EXPECT_EQ(message.groupCount(), 13);
-    // The group inserted before a line start stands on the line before it.
-    EXPECT_EQ(message.lines()[1], "ZZZZ ");
-    EXPECT_EQ(message.lines()[2], "XXAA 77187 99215 70916 = ");
+    // A group inserted before a line start ends the line before it.
+    EXPECT_EQ(message.lines()[0], "UZNT13 KNHC 271900 ZZZZ ");
+    EXPECT_EQ(message.lines()[1], "XXAA 77187 99215 70916 = ");
 }
 
 TEST(MessageEditorTest, ReferencesOutsideTheMessageChangeNothing) {
