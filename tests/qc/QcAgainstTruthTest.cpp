@@ -4,10 +4,9 @@
 
 #include <cmath>
 #include <fstream>
-#include <map>
-#include <sstream>
 
 #include "TestData.h"
+#include "TruthProfile.h"
 #include "config/ConfigSet.h"
 #include "config/OptionStore.h"
 #include "qc/QCEngine.h"
@@ -16,50 +15,12 @@
 namespace velta {
 namespace {
 
-// The truth CSV: "# key,value" lines, a heading row, then one row per record time.
-struct Truth {
-    std::map<std::string, double> meta;
-    std::map<std::string, std::vector<double>> columns;
-
-    explicit Truth(const std::string& path) {
-        std::istringstream in(test::readFile(path));
-        std::string line;
-        std::vector<std::string> names;
-        while (std::getline(in, line)) {
-            if (line.empty()) continue;
-            std::vector<std::string> fields;
-            std::stringstream ss(line[0] == '#' ? line.substr(2) : line);
-            for (std::string f; std::getline(ss, f, ',');) fields.push_back(f);
-            if (line[0] == '#') {
-                if (fields.size() == 2) meta[fields[0]] = std::atof(fields[1].c_str());
-            } else if (names.empty()) {
-                names = fields;
-            } else {
-                for (size_t i = 0; i < names.size() && i < fields.size(); ++i)
-                    columns[names[i]].push_back(std::atof(fields[i].c_str()));
-            }
-        }
-    }
-    // Linear interpolation of a column at time t (rows are in time order).
-    double at(const std::string& column, double t) const {
-        const auto& time = columns.at("time_s");
-        const auto& v = columns.at(column);
-        if (t <= time.front()) return v.front();
-        for (size_t i = 1; i < time.size(); ++i)
-            if (time[i] >= t) {
-                double f = (t - time[i - 1]) / (time[i] - time[i - 1]);
-                return v[i - 1] + f * (v[i] - v[i - 1]);
-            }
-        return v.back();
-    }
-};
-
 struct Processed {
     OptionStore store;
     ConfigSet options{store};
     ProcessingLog log;
     std::unique_ptr<QCEngine> engine;
-    Truth truth;
+    test::TruthProfile truth;
 
     explicit Processed(const std::string& name)
         : truth(test::sourcePath("samples/truth/" + name + ".csv")) {
