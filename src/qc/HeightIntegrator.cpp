@@ -15,33 +15,6 @@ constexpr double kMaxGap = 60.0;
 constexpr double kDefaultRh = 50.0;
 }  // namespace
 
-struct HeightIntegrator::Layer {
-    double pa = 0.0, pb = 0.0, ta = 0.0, tb = 0.0, rha = kDefaultRh, rhb = kDefaultRh;
-};
-
-bool HeightIntegrator::layerAt(double ta, double tb, Layer& layer) const {
-    const std::optional<double> pa = pressure_->interpolate(ta, kMaxGap);
-    const std::optional<double> pb = pressure_->interpolate(tb, kMaxGap);
-    std::optional<double> tempA = temperature_->interpolate(ta, kMaxGap);
-    std::optional<double> tempB = temperature_->interpolate(tb, kMaxGap);
-    if (!tempA || !tempB) {
-        // A longer temperature gap is bridged when the temperature record spans more than the usual gap.
-        const double span = std::fabs(temperature_->time(0) - temperature_->time(temperature_->lastIndex()));
-        if (span > kMaxGap) {
-            tempA = temperature_->interpolate(ta, span);
-            tempB = temperature_->interpolate(tb, span);
-        }
-    }
-    if (!pa || !pb || !tempA || !tempB) return false;
-    layer.pa = *pa;
-    layer.pb = *pb;
-    layer.ta = *tempA;
-    layer.tb = *tempB;
-    layer.rha = humidity_->interpolate(ta, kMaxGap).value_or(kDefaultRh);
-    layer.rhb = humidity_->interpolate(tb, kMaxGap).value_or(kDefaultRh);
-    return true;
-}
-
 void HeightIntegrator::operator()(DataSeries& altitude) const {
     if (temperature_->size() < 2) {
         altitude.clear();
@@ -49,12 +22,37 @@ void HeightIntegrator::operator()(DataSeries& altitude) const {
     }
     const int32_t n = altitude.size();
     if (n == 0) return;
+    // Pressure, temperature and humidity at every altitude time, looked up once:
+    // each point is the end of two layers.
+    struct Sample {
+        std::optional<double> p, t;
+        std::optional<double> tBridged;  // over a longer gap, when the record spans more than the usual one
+        double rh = kDefaultRh;
+    };
+    const double span = std::fabs(temperature_->time(0) - temperature_->time(temperature_->lastIndex()));
+    const bool bridge = span > kMaxGap;
+    std::vector<Sample> samples(static_cast<std::size_t>(n));
+    for (int32_t i = 0; i < n; ++i) {
+        const double t = altitude.time(i);
+        Sample& s = samples[static_cast<std::size_t>(i)];
+        s.p = pressure_->interpolate(t, kMaxGap);
+        s.t = temperature_->interpolate(t, kMaxGap);
+        // A wider gap limit only lets more times through; where the usual one succeeds the value is the same.
+        s.tBridged = s.t ? s.t : (bridge ? temperature_->interpolate(t, span) : std::nullopt);
+        s.rh = humidity_->interpolate(t, kMaxGap).value_or(kDefaultRh);
+    }
+
     std::vector<uint8_t> marked(static_cast<std::size_t>(n), 0);
     double z = anchorAltitude_;
     auto step = [&](int32_t from, int32_t to) {
-        Layer layer;
-        if (layerAt(altitude.time(from), altitude.time(to), layer)) {
-            const double dz = layerThickness(layer.pa, layer.pb, layer.ta, layer.tb, layer.rha, layer.rhb);
+        const Sample& a = samples[static_cast<std::size_t>(from)];
+        const Sample& b = samples[static_cast<std::size_t>(to)];
+        // A temperature gap at either end bridges both ends.
+        const bool direct = a.t && b.t;
+        const std::optional<double> ta = direct ? a.t : a.tBridged;
+        const std::optional<double> tb = direct ? b.t : b.tBridged;
+        if (a.p && b.p && ta && tb) {
+            const double dz = layerThickness(*a.p, *b.p, *ta, *tb, a.rh, b.rh);
             if (std::isfinite(dz)) {
                 z += dz;
                 altitude.setValue(to, z);

@@ -27,8 +27,6 @@ public:
     void operator()(DataSeries& altitude) const;
 
 private:
-    struct Layer;
-    bool layerAt(double ta, double tb, Layer& layer) const;
 
     const DataSeries* pressure_;
     const DataSeries* temperature_;
