@@ -1,47 +1,201 @@
 #include "ui/TabWMOGrid.h"
 
+#include <QDesktopServices>
+#include <QFileDialog>
 #include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "document/KarvoEdDoc.h"
+#include "extern/VeltaDialogs.h"
 #include "ui/ProcessorProducts.h"
+#include "wmo/MessageMail.h"
 
 namespace velta {
 
+namespace {
+
+std::optional<std::string> askSavePath(QWidget* parent, const MessageSaveDialogSettings& settings) {
+    QStringList filters;
+    for (const auto& [text, pattern] : settings.filters) filters << QString::fromStdString(text);
+    QFileDialog dialog(parent, QString::fromStdString(settings.title),
+                       QString::fromStdString(settings.initialDirectory));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromStdString(settings.defaultExtension));
+    dialog.selectFile(QString::fromStdString(settings.initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+QColor colourOf(WmoGridCell::Colour colour) {
+    switch (colour) {
+        case WmoGridCell::Colour::Inserted: return QColor(0, 255, 0);
+        case WmoGridCell::Colour::Modified: return QColor(255, 0, 0);
+        case WmoGridCell::Colour::Plain: break;
+    }
+    return QColor(0, 0, 0);
+}
+
+}  // namespace
+
 TabWMOGrid::TabWMOGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : TabPage(doc, dialogs, parent) {
+    chooseSavePath = [this](const MessageSaveDialogSettings& s) { return askSavePath(this, s); };
+    openMailUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+
     auto* layout = new QVBoxLayout(this);
     title_ = new QLabel(this);
     layout->addWidget(title_);
+
+    grid_ = new QTableWidget(0, WmoGridColumns, this);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(grid_, 3);
+
+    auto* buttons = new QHBoxLayout;
+    const std::pair<const char*, Command> commands[] = {{"Modify", Command::Modify},
+                                                        {"Restore", Command::Restore},
+                                                        {"Insert Before", Command::InsertBefore},
+                                                        {"Insert After", Command::InsertAfter},
+                                                        {"Delete", Command::Delete}};
+    for (const auto& [caption, command] : commands) {
+        auto* button = new QPushButton(caption, this);
+        connect(button, &QPushButton::clicked, this, [this, c = command] { run(c); });
+        buttons->addWidget(button);
+    }
+    auto* saveButton = new QPushButton("Save", this);
+    connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
+    buttons->addWidget(saveButton);
+    auto* mailButton = new QPushButton("Email", this);
+    connect(mailButton, &QPushButton::clicked, this, [this] { email(); });
+    buttons->addWidget(mailButton);
+    buttons->addStretch();
+    changed_ = new QLabel(this);
+    original_ = new QLabel(this);
+    buttons->addWidget(changed_);
+    buttons->addWidget(original_);
+    layout->addLayout(buttons);
+
+    // The message as it is printed and sent.
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    layout->addWidget(text_);
+    layout->addWidget(text_, 1);
 }
+
+TabWMOGrid::~TabWMOGrid() = default;
 
 void TabWMOGrid::refresh() {
     SoundingProcessor* processor = doc_.processor();
     if (!processor) return;
     title_->setText(QString::fromStdString(processor->soundingDescription()));
-    const TempMessage* message = products::message(processor);
+    TempMessage* message = processor->message();
     const int generation = message ? processor->messageGeneration() : -1;
-    if (generation == shownGeneration_ && shownGeneration_ != -1) return;
+    if (generation == shownGeneration_ && message == editedMessage_ && shownGeneration_ != -1) return;
     shownGeneration_ = generation;
-    QStringList lines;
-    if (message)
-        for (const std::string& line : message->lines()) lines << QString::fromStdString(line);
-    text_->setPlainText(message ? lines.join('\n') : QString("No message has been coded for this sounding."));
+    editedMessage_ = message;
+    // A new run: a new editor, so the deleted-groups counter starts again.
+    editor_ = message ? std::make_unique<MessageEditor>(*message, processor->messageGroupCount()) : nullptr;
+    rebuildGrid();
+}
+
+void TabWMOGrid::rebuildGrid() {
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    grid_->clearContents();
+    cells_ = editor_ ? layoutWmoGrid(editor_->message()) : std::vector<WmoGridRow>{};
+    grid_->setRowCount(static_cast<int>(cells_.size()));
+    for (std::size_t r = 0; r < cells_.size(); ++r)
+        for (int c = 0; c < WmoGridColumns; ++c) {
+            const WmoGridCell& cell = cells_[r][static_cast<std::size_t>(c)];
+            auto* item = new QTableWidgetItem(QString::fromStdString(cell.text));
+            item->setForeground(colourOf(cell.colour));
+            grid_->setItem(static_cast<int>(r), c, item);
+        }
+    if (row >= 0 && column >= 0 && row < grid_->rowCount()) grid_->setCurrentCell(row, column);
+
+    changed_->setText(editor_ ? QString::fromStdString(editor_->changedGroupsText()) : QString());
+    original_->setText(editor_ ? QString::fromStdString(editor_->originalGroupsText()) : QString());
+    if (editor_) {
+        QStringList lines;
+        for (const std::string& line : editor_->message().lines()) lines << QString::fromStdString(line);
+        text_->setPlainText(lines.join('\n'));
+    } else {
+        text_->setPlainText("No message has been coded for this sounding.");
+    }
     ++rebuilds_;
+}
+
+void TabWMOGrid::run(Command command) {
+    if (!editor_) return;
+    const bool leftward = command == Command::Modify || command == Command::InsertBefore ||
+                          command == Command::InsertAfter;
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    const std::optional<GroupRef> ref = groupAt(cells_, row, column, leftward);
+    if (!ref) return;
+    const bool onGroup = groupAt(cells_, row, column, false).has_value();
+    switch (command) {
+        case Command::Modify: {
+            const MessageGroup* group = editor_->group(*ref);
+            if (!group) return;
+            if (auto text = dialogs_.editText(group->text())) editor_->modify(*ref, *text);
+            break;
+        }
+        case Command::Restore: editor_->restore(*ref); break;
+        case Command::InsertBefore:
+        case Command::InsertAfter:
+            if (auto text = dialogs_.editText("")) {
+                // On an empty cell both insert after the group to the left.
+                if (command == Command::InsertBefore && onGroup)
+                    editor_->insertBefore(*ref, *text);
+                else
+                    editor_->insertAfter(*ref, *text);
+            }
+            break;
+        case Command::Delete: editor_->remove(*ref); break;
+    }
+    rebuildGrid();
 }
 
 std::vector<TextPage> TabWMOGrid::printPages() const {
     std::vector<TextPage> pages;
-    const TempMessage* message = products::message(const_cast<CKarvoEdDoc&>(doc_).processor());
-    if (!message) return pages;
-    for (const MessagePage& page : message->pages()) pages.push_back(TextPage{page.title, page.lines});
+    std::vector<MessagePage> message;
+    if (editor_)
+        message = editor_->printPages();
+    else if (const TempMessage* coded = products::message(const_cast<CKarvoEdDoc&>(doc_).processor()))
+        message = coded->pages();
+    for (MessagePage& page : message) pages.push_back(TextPage{page.title, std::move(page.lines)});
     return pages;
+}
+
+void TabWMOGrid::save() {
+    if (!editor_) return;
+    ConfigSet& config = doc_.configuration();
+    const std::optional<std::string> path = chooseSavePath(messageSaveDialogSettings(config, doc_.path()));
+    if (!path) return;
+    saveMessageAs(editor_->message(), *path, config, dialogs_);
+}
+
+void TabWMOGrid::email() {
+    if (!editor_) return;
+    const ConfigSet& config = doc_.configuration();
+    const ConfigOption* address = config.option("TempEmailAddress");
+    const bool appendNNNN = config.numericValue("TempAppendNNNN").value_or(0.0) != 0.0;
+    const MailMessage mail = composeMail(editor_->message(), address ? address->text() : std::string(), appendNNNN);
+    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(mailtoUrl(mail)));
+    if (!openMailUrl(url))
+        dialogs_.messageBox("No mail program could be opened for the WMO message.\n"
+                            "Save the message and send the file instead.");
 }
 
 }  // namespace velta
