@@ -1,10 +1,17 @@
-// The XY Graph and Skew-T pages. The charts are drawn by the graph tools;
-// until they are in place the page names what it will show.
+// The XY Graph and Skew-T pages: the graph of the sounding with its zoom and
+// the Save command that exports it as an image.
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <string>
+
 #include "ui/TabPage.h"
+#include "wmo/MessageFile.h"
 
 namespace velta {
+
+class SkewTView;
 
 class GraphPage : public TabPage {
     Q_OBJECT
@@ -13,8 +20,22 @@ public:
     GraphPage(Kind kind, CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent = nullptr);
     Kind kind() const { return kind_; }
 
+    void refresh() override;
+    void save() override;
+    void unzoom();
+
+    SkewTView* skewT() const { return skewT_; }
+
+    // The save-as dialog: the chosen path, or nothing when cancelled.
+    std::function<std::optional<std::string>(const MessageSaveDialogSettings&)> chooseSavePath;
+
 private:
+    bool saveImage(const std::string& path);
+    std::string directoryOption() const { return kind_ == Kind::XY ? "XYPlotSaveDir" : "SkewTPlotSaveDir"; }
+
     Kind kind_;
+    SkewTView* skewT_ = nullptr;
+    int shownGeneration_ = -1;
 };
 
 }  // namespace velta
