@@ -33,7 +33,9 @@ struct Opened {
         int exitCode = -1;
         doc = CKarvoEdDoc::create(dialogs, "1.2.3", exitCode, dir + "/velta.xml");
         EXPECT_EQ(exitCode, 0);
-        if (doc && sample) EXPECT_TRUE(doc->open(test::sourcePath(sample)));
+        if (doc && sample) {
+            EXPECT_TRUE(doc->open(test::sourcePath(sample)));
+        }
     }
     std::string configText() const { return test::readFile(dir + "/velta.xml"); }
 };

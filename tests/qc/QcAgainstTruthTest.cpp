@@ -89,9 +89,12 @@ TEST_P(QcAgainstTruth, ProfilesCloseToTheTruth) {
     EXPECT_LT(qcP, 0.3);
 
     // No spike survives: every QC temperature within a few tenths of the air's.
-    for (int i = 0; i < tdry.size(); ++i)
-        if (tdry.flags(i) == 0) EXPECT_LT(std::fabs(tdry.value(i) - p.truth.at("temperature_c", tdry.time(i))), 1.5)
-            << "t=" << tdry.time(i);
+    for (int i = 0; i < tdry.size(); ++i) {
+        if (tdry.flags(i) == 0) {
+            EXPECT_LT(std::fabs(tdry.value(i) - p.truth.at("temperature_c", tdry.time(i))), 1.5)
+                << "t=" << tdry.time(i);
+        }
+    }
 
     // Records received with a checksum error are gone from the QC series.
     const DataSeries& status = p.series("RawStatus");

@@ -74,7 +74,9 @@ TEST(QcEngine, CutTimeOfTheLastDataOverride) {
     for (const char* key : {"QCTime", "QCPres", "QCTdry", "QCWspd"}) {
         const DataSeries& s = *e.engine->series(key);
         for (int i = 0; i < s.size(); ++i)
-            if (!s.hasFlags(i, FlagSurface)) EXPECT_LE(s.time(i), 123.45) << key;
+            if (!s.hasFlags(i, FlagSurface)) {
+                EXPECT_LE(s.time(i), 123.45) << key;
+            }
     }
 }
 
