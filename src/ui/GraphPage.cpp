@@ -1,5 +1,7 @@
 #include "ui/GraphPage.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include "plot/SkewTData.h"
 #include "ui/GraphImageSave.h"
 #include "ui/SkewTView.h"
+#include "ui/XyGraphView.h"
 
 namespace velta {
 
@@ -42,12 +45,11 @@ GraphPage::GraphPage(Kind kind, CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget
         skewT_ = new SkewTView(this);
         layout->addWidget(skewT_, 1);
     } else {
-        // TODO(graphs): the XY graph.
-        auto* label = new QLabel("XY graphs of the sounding will be shown here.", this);
-        label->setAlignment(Qt::AlignCenter);
-        layout->addWidget(label, 1);
+        xy_ = new XyGraphView(this);
+        layout->addWidget(xy_, 1);
     }
     auto* buttons = new QHBoxLayout;
+    if (xy_) buildXyControls(buttons);
     auto* unzoomButton = new QPushButton("UnZm", this);
     connect(unzoomButton, &QPushButton::clicked, this, [this] { unzoom(); });
     buttons->addWidget(unzoomButton);
@@ -58,11 +60,91 @@ GraphPage::GraphPage(Kind kind, CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget
     layout->addLayout(buttons);
 }
 
+void GraphPage::buildXyControls(QBoxLayout* layout) {
+    auto addGroup = [&](const std::vector<std::pair<const char*, int>>& buttons, int checked, auto apply) {
+        auto* group = new QButtonGroup(this);
+        for (const auto& [caption, id] : buttons) {
+            auto* button = new QPushButton(caption, this);
+            button->setCheckable(true);
+            button->setChecked(id == checked);
+            group->addButton(button, id);
+            layout->addWidget(button);
+        }
+        connect(group, &QButtonGroup::idClicked, this, [this, apply](int id) {
+            XyGraphSettings settings = xySettings_;
+            apply(settings, id);
+            setXySettings(settings);
+        });
+    };
+    addGroup({{"T-RH", 1}, {"Spd-Dir", 0}, {"Sats-Dz", 2}, {"Pres-Alt", 3}}, static_cast<int>(xySettings_.kind),
+             [](XyGraphSettings& s, int id) { s.kind = static_cast<XyGraphKind>(id); });
+    layout->addSpacing(12);
+    addGroup({{"Time", 0}, {"Pres", 1}, {"Alt", 2}}, static_cast<int>(xySettings_.xMode),
+             [](XyGraphSettings& s, int id) { s.xMode = static_cast<XyXMode>(id); });
+    layout->addSpacing(12);
+    auto addCheck = [&](const char* caption, bool checked, bool XyGraphSettings::*flag) {
+        auto* box = new QCheckBox(caption, this);
+        box->setChecked(checked);
+        connect(box, &QCheckBox::toggled, this, [this, flag](bool on) {
+            XyGraphSettings settings = xySettings_;
+            settings.*flag = on;
+            setXySettings(settings);
+        });
+        layout->addWidget(box);
+    };
+    addCheck("QC", xySettings_.showQC, &XyGraphSettings::showQC);
+    addCheck("Raw", xySettings_.showRaw, &XyGraphSettings::showRaw);
+    addCheck("Levels", xySettings_.markLevels, &XyGraphSettings::markLevels);
+    layout->addSpacing(12);
+}
+
+void GraphPage::setXySettings(const XyGraphSettings& settings) {
+    const bool ascending = xySettings_.ascending;
+    xySettings_ = settings;
+    xySettings_.ascending = ascending;
+    drawXy();
+}
+
 void GraphPage::refresh() {
+    if (skewT_) refreshSkewT();
+    if (xy_) refreshXy();
+}
+
+void GraphPage::refreshXy() {
     SoundingProcessor* processor = doc_.processor();
     const QCEngine* engine = processor ? processor->engine() : nullptr;
     const Sounding* sounding = engine ? engine->sounding() : nullptr;
-    if (!sounding || !skewT_ || !sounding->qcDone()) return;
+    if (!sounding) return;
+    bool changed = false;
+    if (sounding->rawGeneration() != shownRawGeneration_) {
+        shownRawGeneration_ = sounding->rawGeneration();
+        xyTables_.raw = XyGraphTables::rawTable(*sounding);
+        changed = true;
+    }
+    const int qcGeneration = sounding->qcDone() ? sounding->qcGeneration() : -1;
+    if (qcGeneration != shownGeneration_) {
+        shownGeneration_ = qcGeneration;
+        xyTables_.qc = sounding->qcDone() ? XyGraphTables::qcTable(*sounding, engine->finalAltitudeSeries())
+                                          : TimeMergedTable{};
+        changed = true;
+    }
+    xySettings_.ascending = processor->header().ascending;
+    if (changed) drawXy();
+}
+
+void GraphPage::drawXy() {
+    SoundingProcessor* processor = doc_.processor();
+    if (!processor || !xy_) return;
+    const SignificantLevels* levels = processor->levels();
+    xy_->show(buildXyGraph(xySettings_, xyTables_, levels ? &levels->levels() : nullptr,
+                           processingStamp(processor->programVersion(), std::time(nullptr))));
+}
+
+void GraphPage::refreshSkewT() {
+    SoundingProcessor* processor = doc_.processor();
+    const QCEngine* engine = processor ? processor->engine() : nullptr;
+    const Sounding* sounding = engine ? engine->sounding() : nullptr;
+    if (!sounding || !sounding->qcDone()) return;
     const int generation = sounding->qcGeneration();
     if (generation == shownGeneration_) return;
     shownGeneration_ = generation;
@@ -73,10 +155,11 @@ void GraphPage::refresh() {
 
 void GraphPage::unzoom() {
     if (skewT_) skewT_->unzoom();
+    if (xy_) xy_->unzoom();
 }
 
 void GraphPage::save() {
-    if (!skewT_ || !skewT_->hasDiagram()) return;
+    if (skewT_ && !skewT_->hasDiagram()) return;
     ConfigSet& config = doc_.configuration();
     const std::optional<std::string> path =
         chooseSavePath(graphSaveDialogSettings(config, directoryOption(), doc_.path()));
@@ -87,6 +170,9 @@ void GraphPage::save() {
 
 bool GraphPage::saveImage(const std::string& path) {
     const ConfigSet& config = doc_.configuration();
+    if (xy_)
+        return xy_->saveImage(QString::fromStdString(path), plotPixelsX(config), plotPixelsY(config),
+                              graphImageFormat(path));
     return skewT_->saveImage(QString::fromStdString(path), plotPixelsX(config), plotPixelsY(config),
                              graphImageFormat(path));
 }

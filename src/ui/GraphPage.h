@@ -6,12 +6,16 @@
 #include <optional>
 #include <string>
 
+#include "plot/XyGraph.h"
 #include "ui/TabPage.h"
 #include "wmo/MessageFile.h"
+
+class QBoxLayout;
 
 namespace velta {
 
 class SkewTView;
+class XyGraphView;
 
 class GraphPage : public TabPage {
     Q_OBJECT
@@ -25,17 +29,30 @@ public:
     void unzoom();
 
     SkewTView* skewT() const { return skewT_; }
+    XyGraphView* xyGraph() const { return xy_; }
+
+    // The XY graph's selection, redrawn at once.
+    const XyGraphSettings& xySettings() const { return xySettings_; }
+    void setXySettings(const XyGraphSettings& settings);
 
     // The save-as dialog: the chosen path, or nothing when cancelled.
     std::function<std::optional<std::string>(const MessageSaveDialogSettings&)> chooseSavePath;
 
 private:
     bool saveImage(const std::string& path);
+    void buildXyControls(QBoxLayout* layout);
+    void refreshSkewT();
+    void refreshXy();
+    void drawXy();
     std::string directoryOption() const { return kind_ == Kind::XY ? "XYPlotSaveDir" : "SkewTPlotSaveDir"; }
 
     Kind kind_;
     SkewTView* skewT_ = nullptr;
+    XyGraphView* xy_ = nullptr;
+    XyGraphSettings xySettings_;
+    XyGraphTables xyTables_;
     int shownGeneration_ = -1;
+    int shownRawGeneration_ = -1;
 };
 
 }  // namespace velta

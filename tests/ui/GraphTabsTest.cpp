@@ -9,6 +9,9 @@
 #include "ui/CKarvoEdView.h"
 #include "ui/GraphPage.h"
 #include "ui/SkewTView.h"
+#include "ui/XyGraphView.h"
+
+#include <qcustomplot.h>
 
 namespace velta::test {
 namespace {
@@ -88,6 +91,47 @@ TEST_F(GraphTabsTest, SkewTSavesAnImageOfThePlotPixelSize) {
     QImage jpeg(QString::fromStdString(path), "JPEG");
     ASSERT_FALSE(jpeg.isNull());
     EXPECT_EQ(jpeg.size(), QSize(640, 480));
+}
+
+TEST_F(GraphTabsTest, XyGraphSavesEveryKindAndZoomsBack) {
+    GraphPage* page = openTab(CKarvoEdView::XYGraphTab);
+    ASSERT_TRUE(page && page->xyGraph());
+    XyGraphView* xy = page->xyGraph();
+    std::string path;
+    page->chooseSavePath = [&](const MessageSaveDialogSettings&) { return std::optional<std::string>(path); };
+    const std::pair<XyGraphKind, const char*> kinds[] = {{XyGraphKind::Wind, "wind"},
+                                                         {XyGraphKind::TemperatureHumidity, "t-rh"},
+                                                         {XyGraphKind::SatellitesFallRate, "sats-dz"},
+                                                         {XyGraphKind::PressureAltitude, "pres-alt"}};
+    for (const auto& [kind, name] : kinds) {
+        XyGraphSettings settings = page->xySettings();
+        settings.kind = kind;
+        settings.markLevels = kind == XyGraphKind::TemperatureHumidity;
+        page->setXySettings(settings);
+        EXPECT_GE(xy->curveCount(), 2) << name;
+        path = reviewPath(std::string("xy-") + name + ".png");
+        std::filesystem::remove(path);
+        page->save();
+        const QImage image(QString::fromStdString(path));
+        EXPECT_EQ(image.size(), QSize(1000, 700)) << name;
+    }
+    EXPECT_EQ(view_->document().configuration().option("XYPlotSaveDir")->text(),
+              std::filesystem::path(path).parent_path().string());
+
+    // Pressure runs from the surface upward; RH keeps its fixed range.
+    XyGraphSettings settings = page->xySettings();
+    settings.kind = XyGraphKind::TemperatureHumidity;
+    settings.xMode = XyXMode::Pressure;
+    page->setXySettings(settings);
+    QCustomPlot* plot = xy->plot();
+    EXPECT_TRUE(plot->xAxis->rangeReversed());
+    EXPECT_EQ(plot->yAxis2->range().lower, -1.0);
+    EXPECT_EQ(plot->yAxis2->range().upper, 101.0);
+    const QCPRange full = plot->xAxis->range();
+    plot->xAxis->setRange(full.center(), full.size() / 4, Qt::AlignCenter);
+    page->unzoom();
+    EXPECT_DOUBLE_EQ(plot->xAxis->range().lower, full.lower);
+    EXPECT_DOUBLE_EQ(plot->xAxis->range().upper, full.upper);
 }
 
 }  // namespace
