@@ -1,12 +1,21 @@
-// The Comm page: the message as it would go to the aircraft's reconnaissance
-// system. Shows the message read-only; the transmission settings and the
-// serial link are added with the message tools.
+// The Comm page: the operator's identifiers and remarks, applied to the coded
+// message as they change (heading, 61616, 62626 and 10166 groups), and the
+// transmission of the message to ARWO over a serial port.
 #pragma once
 
-#include "ui/TabPage.h"
+#include <functional>
+#include <memory>
 
-class QPlainTextEdit;
+#include "ui/TabPage.h"
+#include "wmo/RemarkEntries.h"
+#include "wmo/SerialPort.h"
+
+class QCheckBox;
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
 
 namespace velta {
 
@@ -17,10 +26,64 @@ public:
     void refresh() override;
     QPlainTextEdit* text() const { return text_; }
 
+    // The entries as the fields hold them now.
+    RemarkEntries entries() const;
+    // Sends the message through the port the fields select.
+    void send();
+
+    // Opens the port for sending: the device and the baud rate; null when it
+    // cannot be opened (errorText tells why).
+    std::function<std::unique_ptr<SerialPort>(const std::string& device, int baud, std::string& errorText)> openPort;
+
+    QLineEdit* agency() const { return agency_; }
+    QLineEdit* storm() const { return storm_; }
+    QLineEdit* missionId() const { return missionId_; }
+    QLineEdit* observation() const { return observation_; }
+    QLineEdit* retransmission() const { return retransmission_; }
+    QLineEdit* atcf() const { return atcf_; }
+    QLineEdit* headerOverride() const { return headerOverride_; }
+    QSpinBox* correction() const { return correction_; }
+    QComboBox* icao() const { return icao_; }
+    QComboBox* environment() const { return environment_; }
+    QSpinBox* azimuth() const { return azimuth_; }
+    QCheckBox* doubtfulHeights() const { return doubtful_; }
+    QCheckBox* corrected() const { return corrected_; }
+    QCheckBox* lastReport() const { return last_; }
+    QComboBox* port() const { return port_; }
+    QComboBox* baud() const { return baud_; }
+    QComboBox* arwoType() const { return type_; }
+
 private:
+    void loadFields();
+    void storeText(const char* option, QLineEdit* field, bool save);
+    void storeIndex(const char* option, int index);
+    void saveConfiguration();
+    void icaoTyped(const QString& text);
+    // Rewrites heading and remarks from the fields and shows the message.
+    void apply();
+    void showMessage();
+
     QLabel* title_ = nullptr;
+    QSpinBox* correction_ = nullptr;
+    QLineEdit* headerOverride_ = nullptr;
+    QLineEdit* agency_ = nullptr;
+    QLineEdit* storm_ = nullptr;
+    QLineEdit* missionId_ = nullptr;
+    QLineEdit* observation_ = nullptr;
+    QComboBox* icao_ = nullptr;
+    QComboBox* environment_ = nullptr;
+    QSpinBox* azimuth_ = nullptr;
+    QLineEdit* retransmission_ = nullptr;
+    QLineEdit* atcf_ = nullptr;
+    QCheckBox* doubtful_ = nullptr;
+    QCheckBox* corrected_ = nullptr;
+    QCheckBox* last_ = nullptr;
+    QComboBox* port_ = nullptr;
+    QComboBox* baud_ = nullptr;
+    QComboBox* type_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     int shownGeneration_ = -1;
+    bool loading_ = false;
 };
 
 }  // namespace velta

@@ -1,0 +1,116 @@
+// The Comm tab over the sample drop: its fields rebuild the heading and
+// remark groups and store their options; Send frames the message on the port.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+
+#include "UiFixture.h"
+#include "document/KarvoEdDoc.h"
+#include "ui/CChildFrame.h"
+#include "ui/CKarvoEdView.h"
+#include "ui/CommPage.h"
+
+namespace velta::test {
+namespace {
+
+// Records what is written; answers nothing.
+class RecordingPort : public SerialPort {
+public:
+    explicit RecordingPort(std::string& sink) : sink_(sink) {}
+    bool write(const char* data, std::size_t size) override {
+        sink_.append(data, size);
+        return true;
+    }
+    long read(char*, std::size_t, std::chrono::milliseconds) override { return 0; }
+    void discardInput() override {}
+
+private:
+    std::string& sink_;
+};
+
+class CommTabTest : public UiFixture {
+protected:
+    CommPage* openCommTab() {
+        CChildFrame* child = frame_->openDocument(QString::fromStdString(samplePath(kSample)));
+        if (!child) return nullptr;
+        view_ = child->view();
+        view_->selectTab(CKarvoEdView::CommTab);
+        return view_->commPage();
+    }
+    std::string message() { return view_->document().processor()->message()->text(false); }
+    std::string option(const char* name) { return view_->document().configuration().option(name)->text(); }
+    CKarvoEdView* view_ = nullptr;
+};
+
+TEST_F(CommTabTest, FieldsRebuildTheRemarkGroupsAndStoreTheirOptions) {
+    CommPage* page = openCommTab();
+    ASSERT_TRUE(page && view_->document().processor()->message());
+    EXPECT_EQ(page->agency()->maxLength(), 5);
+    EXPECT_EQ(page->missionId()->maxLength(), 12);
+    EXPECT_FALSE(page->azimuth()->isEnabled());
+    EXPECT_EQ(page->port()->itemText(0), "com1");
+    EXPECT_EQ(page->port()->itemText(7), "com8");
+    EXPECT_EQ(page->baud()->count(), 7);
+
+    page->agency()->clear();
+    QTest::keyClicks(page->agency(), "NOAA9");
+    EXPECT_NE(message().find("61616 NOAA9"), std::string::npos) << message();
+    EXPECT_EQ(option("ACagency"), "NOAA9");
+    page->storm()->clear();
+    QTest::keyClicks(page->storm(), "AL09A");
+    EXPECT_NE(message().find("61616 NOAA9 AL09A"), std::string::npos) << message();
+    EXPECT_EQ(option("MissionStorm"), "AL09A");
+
+    // 62626: the ATCF identifier is stored, and the remarks change with it.
+    const std::string before = message();
+    QTest::keyClicks(page->atcf(), "AL092025");
+    EXPECT_EQ(option("AtcfId"), "AL092025");
+    EXPECT_NE(message(), before);
+    EXPECT_NE(message().find("62626"), std::string::npos);
+
+    page->environment()->setCurrentText("EYEWALL");
+    EXPECT_TRUE(page->azimuth()->isEnabled());
+
+    // Doubtful heights switch the 10166 groups on and off.
+    EXPECT_EQ(message().find("10166"), std::string::npos);
+    page->doubtfulHeights()->setChecked(true);
+    EXPECT_NE(message().find("10166"), std::string::npos);
+    page->doubtfulHeights()->setChecked(false);
+    EXPECT_EQ(message().find("10166"), std::string::npos);
+}
+
+TEST_F(CommTabTest, SendFramesTheMessageForWc130h) {
+    CommPage* page = openCommTab();
+    ASSERT_TRUE(page && view_->document().processor()->message());
+    std::string sent;
+    std::string openedDevice;
+    page->openPort = [&](const std::string& device, int baud, std::string&) -> std::unique_ptr<SerialPort> {
+        openedDevice = device + "@" + std::to_string(baud);
+        return std::make_unique<RecordingPort>(sent);
+    };
+    page->port()->setCurrentIndex(1);
+    page->baud()->setCurrentIndex(4);
+    page->arwoType()->setCurrentIndex(0);
+    page->send();
+    EXPECT_EQ(openedDevice, "/dev/ttyS1@9600");
+    ASSERT_GT(sent.size(), 8u);
+    EXPECT_EQ(sent.front(), '\x01');
+    EXPECT_EQ(sent.back(), '\x04');
+    EXPECT_NE(sent.find(";\n\r\n\r"), std::string::npos);
+    EXPECT_TRUE(dialogs_.messages.empty());
+    ASSERT_FALSE(dialogs_.notices.empty());
+    EXPECT_EQ(dialogs_.notices.back(), "\n\n\nTransmitting WMO message....");
+
+    page->openPort = [](const std::string&, int, std::string& error) -> std::unique_ptr<SerialPort> {
+        error = "no such device";
+        return nullptr;
+    };
+    page->send();
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_NE(dialogs_.messages.front().find("no such device"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velta::test
