@@ -100,7 +100,11 @@ void TabWMOGrid::refresh() {
     title_->setText(QString::fromStdString(processor->soundingDescription()));
     TempMessage* message = processor->message();
     const int generation = message ? processor->messageGeneration() : -1;
-    if (generation == shownGeneration_ && message == editedMessage_ && shownGeneration_ != -1) return;
+    if (generation == shownGeneration_ && message == editedMessage_ && shownGeneration_ != -1) {
+        // Same run; the Comm tab may have rewritten heading and remarks.
+        rebuildGrid();
+        return;
+    }
     shownGeneration_ = generation;
     editedMessage_ = message;
     // A new run: a new editor, so the deleted-groups counter starts again.

@@ -2,6 +2,7 @@
 // remark groups and store their options; Send frames the message on the port.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include "ui/CChildFrame.h"
 #include "ui/CKarvoEdView.h"
 #include "ui/CommPage.h"
+#include "ui/TabWMOGrid.h"
 
 namespace velta::test {
 namespace {
@@ -62,6 +64,10 @@ TEST_F(CommTabTest, FieldsRebuildTheRemarkGroupsAndStoreTheirOptions) {
     QTest::keyClicks(page->storm(), "AL09A");
     EXPECT_NE(message().find("61616 NOAA9 AL09A"), std::string::npos) << message();
     EXPECT_EQ(option("MissionStorm"), "AL09A");
+    // The WMO tab shows the rewritten groups.
+    view_->selectTab(CKarvoEdView::WMOTab);
+    EXPECT_TRUE(view_->wmoPage()->text()->toPlainText().contains("61616 NOAA9 AL09A"));
+    view_->selectTab(CKarvoEdView::CommTab);
 
     // 62626: the ATCF identifier is stored, and the remarks change with it.
     const std::string before = message();
