@@ -22,24 +22,24 @@ void HeightIntegrator::operator()(DataSeries& altitude) const {
     }
     const int32_t n = altitude.size();
     if (n == 0) return;
-    // Pressure, temperature and humidity at every altitude time, looked up once:
+    // Pressure and virtual temperature at every altitude time, worked out once:
     // each point is the end of two layers.
     struct Sample {
-        std::optional<double> p, t;
-        std::optional<double> tBridged;  // over a longer gap, when the record spans more than the usual one
-        double rh = kDefaultRh;
+        std::optional<double> p, tv;
     };
+    // A temperature gap longer than the usual limit is bridged when the record
+    // spans more than that limit. A wider limit only lets more times through:
+    // where the usual one succeeds, the value is the same.
     const double span = std::fabs(temperature_->time(0) - temperature_->time(temperature_->lastIndex()));
-    const bool bridge = span > kMaxGap;
+    const double tempGap = span > kMaxGap ? span : kMaxGap;
     std::vector<Sample> samples(static_cast<std::size_t>(n));
     for (int32_t i = 0; i < n; ++i) {
         const double t = altitude.time(i);
         Sample& s = samples[static_cast<std::size_t>(i)];
         s.p = pressure_->interpolate(t, kMaxGap);
-        s.t = temperature_->interpolate(t, kMaxGap);
-        // A wider gap limit only lets more times through; where the usual one succeeds the value is the same.
-        s.tBridged = s.t ? s.t : (bridge ? temperature_->interpolate(t, span) : std::nullopt);
-        s.rh = humidity_->interpolate(t, kMaxGap).value_or(kDefaultRh);
+        const std::optional<double> temperature = temperature_->interpolate(t, tempGap);
+        if (s.p && temperature)
+            s.tv = virtualTemperature(*s.p, *temperature, humidity_->interpolate(t, kMaxGap).value_or(kDefaultRh));
     }
 
     std::vector<uint8_t> marked(static_cast<std::size_t>(n), 0);
@@ -47,12 +47,8 @@ void HeightIntegrator::operator()(DataSeries& altitude) const {
     auto step = [&](int32_t from, int32_t to) {
         const Sample& a = samples[static_cast<std::size_t>(from)];
         const Sample& b = samples[static_cast<std::size_t>(to)];
-        // A temperature gap at either end bridges both ends.
-        const bool direct = a.t && b.t;
-        const std::optional<double> ta = direct ? a.t : a.tBridged;
-        const std::optional<double> tb = direct ? b.t : b.tBridged;
-        if (a.p && b.p && ta && tb) {
-            const double dz = layerThickness(*a.p, *b.p, *ta, *tb, a.rh, b.rh);
+        if (a.tv && b.tv) {
+            const double dz = layerThicknessVirtual(*a.p, *b.p, *a.tv, *b.tv);
             if (std::isfinite(dz)) {
                 z += dz;
                 altitude.setValue(to, z);

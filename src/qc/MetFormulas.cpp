@@ -157,8 +157,10 @@ double virtualTemperature(double pressure, double celsius, double relativeHumidi
 }
 
 double layerThickness(double p1, double p2, double t1, double t2, double rh1, double rh2) {
-    const double tv1 = virtualTemperature(p1, t1, rh1);
-    const double tv2 = virtualTemperature(p2, t2, rh2);
+    return layerThicknessVirtual(p1, p2, virtualTemperature(p1, t1, rh1), virtualTemperature(p2, t2, rh2));
+}
+
+double layerThicknessVirtual(double p1, double p2, double tv1, double tv2) {
     return -29.270577215782694 * meanVirtualTemperature(tv1, p1, tv2, p2) * std::log(std::fabs(p2) / p1);
 }
 

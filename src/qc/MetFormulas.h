@@ -45,6 +45,8 @@ double virtualTemperature(double pressure, double celsius, double relativeHumidi
 
 // Height (m) of level 2 above level 1, from their pressures (mb), temperatures (deg C) and RH (%).
 double layerThickness(double p1, double p2, double t1, double t2, double rh1, double rh2);
+// The same from the two levels' virtual temperatures (K), for callers that reuse them.
+double layerThicknessVirtual(double p1, double p2, double tv1, double tv2);
 
 // Pressure (mb) at height z2 given level 1 (p1 at z1) and the temperatures (deg C) and RH (%) at both
 // heights.
