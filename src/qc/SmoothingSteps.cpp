@@ -33,8 +33,7 @@ void smoothFinal(QcRun& run) {
     DataSeries* v = run.sounding.series("QCV");
     if (!u || !v) return;
     const double wavelength = optionOrDefault(run, "WindSmoothWL");
-    smooth(*u, wavelength, failed);
-    if (!failed) smooth(*v, wavelength, failed);
+    smooth(*u, *v, wavelength, failed);
     if (failed) {
         run.fail("Final smoothing failed for winds\n");
         return;

@@ -12,6 +12,10 @@ struct SplineSmoother {
     // its value. failed = true, and the series is left unchanged, when no
     // curve could be fitted.
     void operator()(DataSeries& series, double wavelength, bool& failed) const;
+    // Both series, each as above; two series at the same times (the wind
+    // components) share one basis. failed when either could not be fitted; the
+    // second is not touched when the first failed.
+    void operator()(DataSeries& first, DataSeries& second, double wavelength, bool& failed) const;
 };
 
 }  // namespace velta
