@@ -33,13 +33,15 @@ void HeightIntegrator::operator()(DataSeries& altitude) const {
     const double span = std::fabs(temperature_->time(0) - temperature_->time(temperature_->lastIndex()));
     const double tempGap = span > kMaxGap ? span : kMaxGap;
     std::vector<Sample> samples(static_cast<std::size_t>(n));
+    std::size_t pHint = 0, tHint = 0, rhHint = 0;  // the times mostly increase
     for (int32_t i = 0; i < n; ++i) {
         const double t = altitude.time(i);
         Sample& s = samples[static_cast<std::size_t>(i)];
-        s.p = pressure_->interpolate(t, kMaxGap);
-        const std::optional<double> temperature = temperature_->interpolate(t, tempGap);
+        s.p = pressure_->interpolate(t, kMaxGap, pHint);
+        const std::optional<double> temperature = temperature_->interpolate(t, tempGap, tHint);
         if (s.p && temperature)
-            s.tv = virtualTemperature(*s.p, *temperature, humidity_->interpolate(t, kMaxGap).value_or(kDefaultRh));
+            s.tv = virtualTemperature(*s.p, *temperature,
+                                      humidity_->interpolate(t, kMaxGap, rhHint).value_or(kDefaultRh));
     }
 
     std::vector<uint8_t> marked(static_cast<std::size_t>(n), 0);

@@ -34,13 +34,14 @@ void VerticalVelocity::operator()(const DataSeries& pressure, const DataSeries* 
     constexpr int32_t anyFlag = FlagLaunch | FlagSurface | FlagOverride;
     const int32_t first = (pressure.flags(0) & anyFlag) != 0 ? 1 : 0;
     dz.reserve(static_cast<std::size_t>(n - first));
+    std::size_t tHint = 0, rhHint = 0;  // the pressure times increase
     for (int32_t i = first; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (!(p[k] > 0.0)) continue;
-        const auto celsius = temperature->interpolate(t[k], MaxGap);
+        const auto celsius = temperature->interpolate(t[k], MaxGap, tHint);
         if (!celsius) continue;
         std::optional<double> rh;
-        if (humidity) rh = humidity->interpolate(t[k], MaxGap);
+        if (humidity) rh = humidity->interpolate(t[k], MaxGap, rhHint);
         const double tv = virtualTemperature(p[k], *celsius, rh.value_or(DefaultHumidity));
         const double w = -(DryAirGasConstant * tv) / (Gravity * p[k]) * curve.slope(t[k]);
         dz.append(w, t[k]);

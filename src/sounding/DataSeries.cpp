@@ -192,6 +192,31 @@ std::optional<double> DataSeries::interpolate(double t, double maxGap) const {
     return std::nullopt;
 }
 
+std::optional<double> DataSeries::interpolate(double t, double maxGap, std::size_t& hint) const {
+    const std::size_t n = points_.size();
+    if (!sorted_ || n < 2) return interpolate(t, maxGap);
+    // The first point not earlier than t, as interpolate() finds it. When every
+    // point before the hint is earlier than t, it lies at or after the hint: a
+    // few steps forward usually reach it. Otherwise search from the start.
+    const auto earlier = [](const DataPoint& p, double x) { return p.time < x; };
+    std::size_t i = std::min(hint, n);
+    if (i > 0 && !(points_[i - 1].time < t)) {
+        i = static_cast<std::size_t>(std::lower_bound(points_.begin(), points_.end(), t, earlier) - points_.begin());
+    } else {
+        constexpr std::size_t kWalk = 8;
+        for (std::size_t steps = 0; i < n && points_[i].time < t && steps < kWalk; ++steps) ++i;
+        if (i < n && points_[i].time < t)
+            i = static_cast<std::size_t>(
+                std::lower_bound(points_.begin() + static_cast<std::ptrdiff_t>(i), points_.end(), t, earlier) -
+                points_.begin());
+    }
+    hint = i;
+    if (i == n) return std::nullopt;
+    if (points_[i].time == t) return points_[i].value;
+    if (i == 0) return std::nullopt;
+    return betweenPair(points_[i - 1], points_[i], t, maxGap);
+}
+
 std::optional<double> DataSeries::timeAtValue(double v) const {
     const std::size_t n = points_.size();
     if (n == 0) return std::nullopt;

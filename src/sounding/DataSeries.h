@@ -80,6 +80,10 @@ public:
     // the first pair of neighbours whose times bracket t is interpolated
     // linearly, unless their times differ by more than maxGap.
     std::optional<double> interpolate(double t, double maxGap) const;
+    // The same, for a caller that looks up a run of increasing times: hint
+    // carries the position of the previous lookup (start it at 0), so each
+    // lookup walks on from there instead of searching the whole series.
+    std::optional<double> interpolate(double t, double maxGap, std::size_t& hint) const;
     // Inverse interpolation: the time at which the values first reach v.
     std::optional<double> timeAtValue(double v) const;
     // Inside the series interpolate(t, span); outside it, the value at t of

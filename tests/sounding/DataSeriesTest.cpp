@@ -237,3 +237,33 @@ TEST(DataSeries, Dump) {
 
 }  // namespace
 }  // namespace velta
+
+namespace velta {
+namespace {
+
+// Lookups with a position hint answer exactly what plain lookups answer, for
+// increasing, repeated, decreasing and out-of-range times, gaps included.
+TEST(DataSeries, HintedInterpolationMatchesPlainLookups) {
+    DataSeries s("S");
+    double t = -1.0;
+    for (int i = 0; i < 200; ++i) {
+        s.append(std::sin(i * 0.3) * 10.0, t);
+        t += (i % 37 == 0) ? 75.0 : (i % 11 == 0 ? 0.0 : 0.25);  // gaps and repeated times
+    }
+    std::vector<double> queries;
+    for (double q = -5.0; q < t + 5.0; q += 0.1) queries.push_back(q);
+    for (int i = 0; i < s.size(); ++i) queries.push_back(s.time(i));   // exact times, in order
+    for (double q = t; q > -5.0; q -= 7.3) queries.push_back(q);       // backwards
+    std::size_t hint = 0;
+    for (double q : queries) {
+        const std::optional<double> plain = s.interpolate(q, 60.0);
+        const std::optional<double> hinted = s.interpolate(q, 60.0, hint);
+        ASSERT_EQ(plain.has_value(), hinted.has_value()) << q;
+        if (plain) {
+            EXPECT_EQ(*plain, *hinted) << q;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velta
