@@ -54,10 +54,12 @@ void updateTimeConstants(QcRun& run) {
     const DataSeries* fallRate = run.sounding.series("QCDz");
     DataSeries constants(*pressure, TdryTimeConstantSeries::SeriesName);
     std::vector<uint8_t> marked(static_cast<std::size_t>(constants.size()), 0);
+    std::size_t tdryHint = 0, fallHint = 0;  // the pressure times increase
     for (int32_t i = 0; i < constants.size(); ++i) {
         const double t = constants.time(i);
-        const std::optional<double> tdry = temperature ? temperature->interpolate(t, kMaxGap) : std::nullopt;
-        const std::optional<double> w = fallRate ? fallRate->interpolate(t, kMaxGap) : std::nullopt;
+        const std::optional<double> tdry =
+            temperature ? temperature->interpolate(t, kMaxGap, tdryHint) : std::nullopt;
+        const std::optional<double> w = fallRate ? fallRate->interpolate(t, kMaxGap, fallHint) : std::nullopt;
         // A sensor that is not ventilated has no finite time constant: no correction there.
         const double tau = tdry && w ? tdryTimeConstant(constants.value(i), *tdry, *w) : NAN;
         if (std::isfinite(tau)) {
