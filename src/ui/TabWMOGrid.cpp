@@ -14,24 +14,12 @@
 #include "document/KarvoEdDoc.h"
 #include "extern/VeltaDialogs.h"
 #include "ui/ProcessorProducts.h"
+#include "ui/SavePathDialog.h"
 #include "wmo/MessageMail.h"
 
 namespace velta {
 
 namespace {
-
-std::optional<std::string> askSavePath(QWidget* parent, const MessageSaveDialogSettings& settings) {
-    QStringList filters;
-    for (const auto& [text, pattern] : settings.filters) filters << QString::fromStdString(text);
-    QFileDialog dialog(parent, QString::fromStdString(settings.title),
-                       QString::fromStdString(settings.initialDirectory));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QString::fromStdString(settings.defaultExtension));
-    dialog.selectFile(QString::fromStdString(settings.initialName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
-}
 
 QColor colourOf(WmoGridCell::Colour colour) {
     switch (colour) {
