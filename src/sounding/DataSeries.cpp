@@ -174,13 +174,10 @@ std::optional<double> DataSeries::interpolate(double t, double maxGap) const {
     }
     if (sorted_) {
         // With non-decreasing times the first pair the walk below would stop
-        // at is the one ending at the first point not earlier than t.
-        auto it = std::lower_bound(points_.begin(), points_.end(), t,
-                                   [](const DataPoint& p, double x) { return p.time < x; });
-        if (it == points_.end()) return std::nullopt;
-        if (it->time == t) return it->value;
-        if (it == points_.begin()) return std::nullopt;
-        return betweenPair(*(it - 1), *it, t, maxGap);
+        // at is the one ending at the first point not earlier than t, which the
+        // positioned lookup finds.
+        std::size_t hint = 0;
+        return interpolate(t, maxGap, hint);
     }
     for (std::size_t k = 1; k < n; ++k) {
         const DataPoint& a = points_[k - 1];
