@@ -31,6 +31,6 @@ bool ConsoleDialogs::editOptions(ConfigSet& /*set*/) { return false; }
 
 std::optional<std::string> ConsoleDialogs::editText(const std::string& /*line*/) { return std::nullopt; }
 
-bool ConsoleDialogs::tip(const std::string& /*text*/) { return false; }
+std::unique_ptr<TipWindow> ConsoleDialogs::tip(const std::string& /*text*/) { return nullptr; }
 
 }  // namespace velta

@@ -19,7 +19,7 @@ public:
     void manageConfiguration(Registry& registry) override;
     bool editOptions(ConfigSet& set) override;
     std::optional<std::string> editText(const std::string& line) override;
-    bool tip(const std::string& text) override;
+    std::unique_ptr<TipWindow> tip(const std::string& text) override;
 
 private:
     void print(const std::string& text);

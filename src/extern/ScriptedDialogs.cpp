@@ -12,6 +12,16 @@ private:
     int& open_;
 };
 
+class RecordedTip : public TipWindow {
+public:
+    explicit RecordedTip(ScriptedDialogs& dialogs) : dialogs_(dialogs) { ++dialogs_.openTips; }
+    ~RecordedTip() override { --dialogs_.openTips; }
+    void moveTo(int x, int y) override { dialogs_.tipPosition = {x, y}; }
+
+private:
+    ScriptedDialogs& dialogs_;
+};
+
 }  // namespace
 
 void ScriptedDialogs::messageBox(const std::string& text) { messages.push_back(text); }
@@ -42,9 +52,9 @@ std::optional<std::string> ScriptedDialogs::editText(const std::string& /*line*/
     return answer;
 }
 
-bool ScriptedDialogs::tip(const std::string& text) {
+std::unique_ptr<TipWindow> ScriptedDialogs::tip(const std::string& text) {
     tips.push_back(text);
-    return true;
+    return std::make_unique<RecordedTip>(*this);
 }
 
 }  // namespace velta

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "extern/VeltaDialogs.h"
@@ -18,7 +19,7 @@ public:
     void manageConfiguration(Registry& registry) override;
     bool editOptions(ConfigSet& set) override;
     std::optional<std::string> editText(const std::string& line) override;
-    bool tip(const std::string& text) override;
+    std::unique_ptr<TipWindow> tip(const std::string& text) override;
 
     // Answers given in order; an empty queue answers No / cancel.
     std::deque<bool> queryAnswers;
@@ -33,6 +34,8 @@ public:
     std::vector<std::string> notices;
     std::vector<std::string> tips;
     int openNotices = 0;  // notices currently shown
+    int openTips = 0;     // tip windows currently shown
+    std::pair<int, int> tipPosition{0, 0};  // where the last tip was moved
 };
 
 }  // namespace velta

@@ -19,6 +19,14 @@ public:
     virtual ~ModelessNotice() = default;
 };
 
+// A small tip window: shown from creation until destruction; the owner places it.
+class TipWindow {
+public:
+    virtual ~TipWindow() = default;
+    // Moves the tip's top left corner to the screen position.
+    virtual void moveTo(int x, int y) = 0;
+};
+
 class VeltaDialogs {
 public:
     virtual ~VeltaDialogs() = default;
@@ -37,8 +45,9 @@ public:
     virtual bool editOptions(ConfigSet& set) = 0;
     // Modal one-line editor; the edited line, or nothing when cancelled.
     virtual std::optional<std::string> editText(const std::string& line) = 0;
-    // A small tip window showing the text; true when it could be shown.
-    virtual bool tip(const std::string& text) = 0;
+    // A small tip window showing the text, belonging to the active window; null
+    // when no tip can be shown.
+    virtual std::unique_ptr<TipWindow> tip(const std::string& text) = 0;
 };
 
 }  // namespace velta

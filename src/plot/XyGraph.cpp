@@ -1,5 +1,7 @@
 #include "plot/XyGraph.h"
 
+#include <cstdio>
+
 #include <algorithm>
 #include <cmath>
 
@@ -116,6 +118,8 @@ XyGraph buildXyGraph(const XyGraphSettings& settings, const XyGraphTables& table
             break;
     }
     g.subtitle = banner;
+    g.xMode = settings.xMode;
+    g.markPoints = settings.markPoints;
     g.yTitle[0] = YTitles[kind][0];
     g.yTitle[1] = YTitles[kind][1];
 
@@ -166,6 +170,18 @@ XyGraph buildXyGraph(const XyGraphSettings& settings, const XyGraphTables& table
             break;
     }
     return g;
+}
+
+std::string xyPointTip(const XyGraph& graph, std::size_t curve, std::size_t point) {
+    if (curve >= graph.curves.size()) return {};
+    const XyCurve& c = graph.curves[curve];
+    if (point >= c.x.size()) return {};
+    const char* format = graph.xMode == XyXMode::Time       ? "%s %.2f at %.1f s"
+                         : graph.xMode == XyXMode::Pressure ? "%s %.2f at %.1f mb"
+                                                            : "%s %.2f at %.0f m";
+    char text[160];
+    std::snprintf(text, sizeof text, format, c.label.c_str(), c.y[point], c.x[point]);
+    return text;
 }
 
 }  // namespace velta

@@ -37,6 +37,8 @@ struct XyGraphSettings {
     bool showRaw = true;
     bool showQC = true;
     bool markLevels = false;
+    // A symbol on every data point, which then answers the pointer with a tip.
+    bool markPoints = false;
     bool ascending = false;
 };
 
@@ -71,7 +73,13 @@ struct XyGraph {
     std::string yTitle[2];
     XyAxisRange yRange[2];
     std::vector<XyCurve> curves;
+    XyXMode xMode = XyXMode::Time;
+    bool markPoints = false;
 };
+
+// The tip of a data point of a curve: its label, value and x, such as
+// "QC Temperature 24.31 at 1003.2 mb"; empty when there is no such point.
+std::string xyPointTip(const XyGraph& graph, std::size_t curve, std::size_t point);
 
 // The graph for the settings; levels (may be null) give the markers of the QC
 // wind, temperature and humidity curves when markLevels is set.

@@ -33,6 +33,10 @@ constexpr TabFlags kFlags[CKarvoEdView::TabCount] = {
 
 CKarvoEdView::CKarvoEdView(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QPrinter& printer, QWidget* parent)
     : QWidget(parent), doc_(doc), dialogs_(dialogs), printer_(printer) {
+    choosePrinter = [this](QPrinter& chosen) {
+        QPrintDialog dialog(&chosen, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     tabs_ = new QTabWidget(this);
@@ -49,7 +53,13 @@ CKarvoEdView::CKarvoEdView(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QPrinter& pr
               new SummaryPage(doc, dialogs)};
     const char* captions[TabCount] = {"&Main", "&Raw", "&QC", "XY &Graph", "&Skew-T",
                                       "&Levels", "&WMO", "&Comm", "&Summary"};
-    for (int i = 0; i < TabCount; ++i) tabs_->addTab(pages_[static_cast<std::size_t>(i)], captions[i]);
+    for (int i = 0; i < TabCount; ++i) {
+        TabPage* page = pages_[static_cast<std::size_t>(i)];
+        tabs_->addTab(page, captions[i]);
+        connect(page, &TabPage::printRequested, this, [this, i] {
+            if (i == current_) printCommand();
+        });
+    }
     // Processing deletes the levels the grid shows and repaints while it runs.
     main->onRecomputing = [this] { levelsPage()->release(); };
     main->onRecomputed = [this] { refreshAll(); };
@@ -118,11 +128,17 @@ std::string CKarvoEdView::footer() const {
 
 void CKarvoEdView::printCommand() {
     if (!print_ || current_ < 0 || current_ >= TabCount) return;
-    if (current_ == XYGraphTab || current_ == SkewTTab) return;  // the graphs print themselves
+    if (current_ == XYGraphTab || current_ == SkewTTab) {  // the graphs print themselves, across a landscape page
+        auto* graph = static_cast<GraphPage*>(pages_[static_cast<std::size_t>(current_)]);
+        if (!graph->canPrint()) return;
+        const QPageLayout::Orientation orientation = printer_.pageLayout().orientation();
+        printer_.setPageOrientation(QPageLayout::Landscape);
+        if (choosePrinter(printer_)) graph->print(printer_);
+        printer_.setPageOrientation(orientation);
+        return;
+    }
     const auto pages = pages_[static_cast<std::size_t>(current_)]->printPages();
-    if (pages.empty()) return;
-    QPrintDialog dialog(&printer_, this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (pages.empty() || !choosePrinter(printer_)) return;
     printTextPages(printer_, pages, footer());
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <array>
 
 class QPrinter;
@@ -44,6 +45,8 @@ public:
     void saveCommand();
     void printCommand();
     void printPreviewCommand();
+    // The print dialog before printing: true to print on the printer as set.
+    std::function<bool(QPrinter&)> choosePrinter;
     // Stores the override fields, processes and refreshes every page.
     bool recomputeCommand();
     // Tools > Options on the document; the Main page reloads its switches.

@@ -28,11 +28,20 @@ GraphPage::GraphPage(Kind kind, CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget
         skewT_ = new SkewTView(this);
         layout->addWidget(skewT_, 1);
     } else {
-        xy_ = new XyGraphView(this);
+        xy_ = new XyGraphView(dialogs, this);
         layout->addWidget(xy_, 1);
     }
     auto* buttons = new QHBoxLayout;
-    if (xy_) buildXyControls(buttons);
+    if (xy_) {
+        buildXyControls(buttons);
+        auto* maxButton = new QPushButton("Max", this);
+        maxButton->setToolTip("Show the graph in a maximised window");
+        connect(maxButton, &QPushButton::clicked, this, [this] { maximize(); });
+        buttons->addWidget(maxButton);
+    }
+    auto* printButton = new QPushButton("Print", this);
+    connect(printButton, &QPushButton::clicked, this, &TabPage::printRequested);
+    buttons->addWidget(printButton);
     auto* unzoomButton = new QPushButton("UnZm", this);
     connect(unzoomButton, &QPushButton::clicked, this, [this] { unzoom(); });
     buttons->addWidget(unzoomButton);
@@ -78,6 +87,7 @@ void GraphPage::buildXyControls(QBoxLayout* layout) {
     addCheck("QC", xySettings_.showQC, &XyGraphSettings::showQC);
     addCheck("Raw", xySettings_.showRaw, &XyGraphSettings::showRaw);
     addCheck("Levels", xySettings_.markLevels, &XyGraphSettings::markLevels);
+    addCheck("MarkPts", xySettings_.markPoints, &XyGraphSettings::markPoints);
     layout->addSpacing(12);
 }
 
@@ -139,6 +149,17 @@ void GraphPage::refreshSkewT() {
 void GraphPage::unzoom() {
     if (skewT_) skewT_->unzoom();
     if (xy_) xy_->unzoom();
+}
+
+bool GraphPage::canPrint() const { return skewT_ ? skewT_->hasDiagram() : xy_->curveCount() > 0; }
+
+void GraphPage::print(QPrinter& printer) {
+    if (xy_) xy_->print(printer);
+    if (skewT_) skewT_->print(printer);
+}
+
+void GraphPage::maximize() {
+    if (xy_) xy_->openMaximized();
 }
 
 void GraphPage::save() {

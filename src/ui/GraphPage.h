@@ -11,6 +11,7 @@
 #include "wmo/MessageFile.h"
 
 class QBoxLayout;
+class QPrinter;
 
 namespace velta {
 
@@ -27,6 +28,12 @@ public:
     void refresh() override;
     void save() override;
     void unzoom();
+    // Whether there is a graph to print.
+    bool canPrint() const;
+    // Draws the graph on one page of the printer.
+    void print(QPrinter& printer);
+    // "Max": the XY graph in a maximised window of its own.
+    void maximize();
 
     SkewTView* skewT() const { return skewT_; }
     XyGraphView* xyGraph() const { return xy_; }

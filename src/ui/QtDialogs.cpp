@@ -5,7 +5,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/ConfigManagerDialog.h"
@@ -36,6 +35,27 @@ public:
 
 private:
     QPointer<QWidget> window_;
+};
+
+// A frameless label in the tooltip style, placed by its owner.
+class QtTip : public TipWindow {
+public:
+    QtTip(const QString& text, QWidget* owner) : label_(new QLabel(text, owner, Qt::ToolTip)) {
+        label_->setAttribute(Qt::WA_DeleteOnClose);
+        label_->setMargin(4);
+        label_->adjustSize();
+        label_->move(QCursor::pos() + QPoint(12, 12));
+        label_->show();
+    }
+    ~QtTip() override {
+        if (label_) label_->close();
+    }
+    void moveTo(int x, int y) override {
+        if (label_) label_->move(x, y);
+    }
+
+private:
+    QPointer<QLabel> label_;
 };
 
 }  // namespace
@@ -78,15 +98,8 @@ std::optional<std::string> QtDialogs::editText(const std::string& line) {
     return text.toStdString();
 }
 
-bool QtDialogs::tip(const std::string& text) {
-    auto* label = new QLabel(QString::fromStdString(text), owner(), Qt::ToolTip);
-    label->setAttribute(Qt::WA_DeleteOnClose);
-    label->setMargin(4);
-    label->adjustSize();
-    label->move(QCursor::pos() + QPoint(12, 12));
-    label->show();
-    QTimer::singleShot(4000, label, &QWidget::close);
-    return true;
+std::unique_ptr<TipWindow> QtDialogs::tip(const std::string& text) {
+    return std::make_unique<QtTip>(QString::fromStdString(text), owner());
 }
 
 }  // namespace velta

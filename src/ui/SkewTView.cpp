@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <algorithm>
 
 namespace velta {
@@ -56,6 +57,21 @@ bool SkewTView::saveImage(const QString& path, int width, int height, const char
     }
     redrawFor(rect());
     return image.save(path, format);
+}
+
+void SkewTView::print(QPrinter& printer) {
+    if (!diagram_) return;
+    QPainter painter(&printer);
+    if (!painter.isActive()) return;
+    const QRect page = painter.viewport();
+    if (page.width() < 1 || page.height() < 1) return;
+    // Laid out at a screen-like width, then scaled onto the page.
+    const double width = 1100;
+    const QRectF into(0, 0, width, width * page.height() / page.width());
+    painter.scale(page.width() / into.width(), page.height() / into.height());
+    redrawFor(into);
+    surface_.paint(painter, into);
+    redrawFor(rect());
 }
 
 void SkewTView::paintEvent(QPaintEvent*) {

@@ -1,5 +1,5 @@
 // The skew-T diagram in a window: painted through a PlotPainterSurface,
-// zoomed by dragging a rectangle, and exported as an image of any size.
+// zoomed by dragging a rectangle, printed, and exported as an image of any size.
 #pragma once
 
 #include <QWidget>
@@ -8,6 +8,8 @@
 
 #include "plot/SkewTDiagram.h"
 #include "ui/PlotPainterSurface.h"
+
+class QPrinter;
 
 namespace velta {
 
@@ -28,6 +30,8 @@ public:
     // The diagram as a width × height image in the file's format; false when
     // it cannot be written.
     bool saveImage(const QString& path, int width, int height, const char* format);
+    // Draws the diagram across the printable area of one page.
+    void print(QPrinter& printer);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

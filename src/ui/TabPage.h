@@ -29,6 +29,10 @@ public:
     // The page's Save command.
     virtual void save() {}
 
+signals:
+    // The page's own Print button: the view prints the page as its Print command would.
+    void printRequested();
+
 protected:
     CKarvoEdDoc& doc_;
     VeltaDialogs& dialogs_;

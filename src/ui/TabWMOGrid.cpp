@@ -59,6 +59,9 @@ TabWMOGrid::TabWMOGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent)
         connect(button, &QPushButton::clicked, this, [this, c = command] { run(c); });
         buttons->addWidget(button);
     }
+    auto* printButton = new QPushButton("Print", this);
+    connect(printButton, &QPushButton::clicked, this, &TabPage::printRequested);
+    buttons->addWidget(printButton);
     auto* saveButton = new QPushButton("Save", this);
     connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
     buttons->addWidget(saveButton);

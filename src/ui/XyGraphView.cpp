@@ -1,13 +1,25 @@
 #include "ui/XyGraphView.h"
 
+#include <QEvent>
+#include <QPrinter>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <qcustomplot.h>
+
+#include "extern/VeltaDialogs.h"
 
 namespace velta {
 
 namespace {
 
 const QColor CurveColours[] = {QColor(200, 0, 0), QColor(0, 0, 200), QColor(0, 150, 0), QColor(160, 0, 160)};
+
+// How near, in pixels, the pointer must come to a point for its tip.
+constexpr double TipReach = 6.0;
+// The tip sits this far below the pointer, clear of the point it describes.
+constexpr int TipDrop = 20;
 
 void applyRange(QCPAxis* axis, const XyAxisRange& range) {
     axis->rescale();
@@ -19,19 +31,29 @@ void applyRange(QCPAxis* axis, const XyAxisRange& range) {
 
 }  // namespace
 
-XyGraphView::XyGraphView(QWidget* parent) : QWidget(parent) {
+XyGraphView::XyGraphView(VeltaDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     plot_ = new QCustomPlot(this);
     plot_->setSelectionRectMode(QCP::srmZoom);
+    plot_->setMouseTracking(true);
+    plot_->installEventFilter(this);
     plot_->yAxis2->setVisible(true);
     plot_->legend->setVisible(true);
     plot_->plotLayout()->insertRow(0);
     plot_->plotLayout()->addElement(0, 0, new QCPTextElement(plot_, QString(), QFont("sans", 10, QFont::Bold)));
+    connect(plot_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
+        if (event->buttons() == Qt::NoButton) hoverAt(event->position().toPoint());
+    });
     layout->addWidget(plot_);
 }
 
+XyGraphView::~XyGraphView() {
+    if (maximized_) maximized_->window()->close();
+}
+
 void XyGraphView::show(const XyGraph& graph) {
+    closeTip();
     graph_ = graph;
     plot_->clearPlottables();
     plot_->clearItems();
@@ -47,7 +69,9 @@ void XyGraphView::show(const XyGraph& graph) {
         QCPAxis* yAxis = curve.axis == 1 ? plot_->yAxis2 : plot_->yAxis;
         auto* line = new QCPCurve(plot_->xAxis, yAxis);
         line->setName(QString::fromStdString(curve.label));
-        line->setPen(QPen(CurveColours[curves_ % 4], 1));
+        const QColor colour = CurveColours[curves_ % 4];
+        line->setPen(QPen(colour, 1));
+        if (graph.markPoints) line->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, colour, 4));
         line->setData(QVector<double>(curve.x.begin(), curve.x.end()), QVector<double>(curve.y.begin(), curve.y.end()));
         ++curves_;
         if (curve.markers.empty()) continue;
@@ -66,6 +90,10 @@ void XyGraphView::show(const XyGraph& graph) {
         }
     }
     unzoom();
+    if (maximized_) {
+        maximized_->show(graph);
+        maximized_->window()->setWindowTitle(QString::fromStdString(graph.title));
+    }
 }
 
 void XyGraphView::unzoom() {
@@ -78,6 +106,85 @@ void XyGraphView::unzoom() {
 bool XyGraphView::saveImage(const QString& path, int width, int height, const char* format) {
     if (QByteArray(format) == "JPEG") return plot_->saveJpg(path, width, height);
     return plot_->savePng(path, width, height);
+}
+
+void XyGraphView::print(QPrinter& printer) {
+    QCPPainter painter(&printer);
+    if (!painter.isActive()) return;
+    const QRect page = painter.viewport();
+    if (page.width() < 1 || page.height() < 1) return;
+    // Laid out at a screen-like width, then scaled onto the page, so that
+    // fonts and margins keep the proportions they have on screen.
+    const int width = 1100;
+    const int height = std::max(1, static_cast<int>(width * double(page.height()) / page.width()));
+    painter.setMode(QCPPainter::pmVectorized);
+    painter.setMode(QCPPainter::pmNoCaching);
+    painter.scale(double(page.width()) / width, double(page.height()) / height);
+    plot_->toPainter(&painter, width, height);
+}
+
+std::optional<std::string> XyGraphView::tipAt(const QPointF& position) const {
+    auto near = [&](const XyCurve& curve, double x, double y) {
+        QCPAxis* yAxis = curve.axis == 1 ? plot_->yAxis2 : plot_->yAxis;
+        const QPointF p(plot_->xAxis->coordToPixel(x), yAxis->coordToPixel(y));
+        return std::hypot(p.x() - position.x(), p.y() - position.y()) <= TipReach;
+    };
+    for (const XyCurve& curve : graph_.curves)
+        for (const XyMarker& marker : curve.markers)
+            if (near(curve, marker.x, marker.y)) return marker.label;
+    if (!graph_.markPoints || !plot_->axisRect()->rect().contains(position.toPoint())) return std::nullopt;
+    for (std::size_t c = 0; c < graph_.curves.size(); ++c) {
+        const XyCurve& curve = graph_.curves[c];
+        for (std::size_t i = 0; i < curve.x.size(); ++i)
+            if (near(curve, curve.x[i], curve.y[i])) return xyPointTip(graph_, c, i);
+    }
+    return std::nullopt;
+}
+
+void XyGraphView::hoverAt(const QPoint& position) {
+    const std::optional<std::string> text = tipAt(position);
+    if (!text) {
+        closeTip();
+        return;
+    }
+    if (!tip_ || *text != tipText_) {
+        closeTip();
+        tip_ = dialogs_.tip(*text);
+        tipText_ = *text;
+    }
+    if (tip_) {
+        const QPoint at = plot_->mapToGlobal(position) + QPoint(0, TipDrop);
+        tip_->moveTo(at.x(), at.y());
+    }
+}
+
+void XyGraphView::closeTip() {
+    tip_.reset();
+    tipText_.clear();
+}
+
+bool XyGraphView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == plot_ && event->type() == QEvent::Leave) closeTip();
+    return QWidget::eventFilter(watched, event);
+}
+
+XyGraphView* XyGraphView::openMaximized() {
+    if (!maximized_) {
+        auto* window = new QWidget(this->window(), Qt::Window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setWindowTitle(QString::fromStdString(graph_.title));
+        new QShortcut(QKeySequence(Qt::Key_Escape), window, [window] { window->close(); });
+        auto* layout = new QVBoxLayout(window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        maximized_ = new XyGraphView(dialogs_, window);
+        layout->addWidget(maximized_);
+        maximized_->show(graph_);
+    }
+    QWidget* window = maximized_->window();
+    window->showMaximized();
+    window->raise();
+    window->activateWindow();
+    return maximized_;
 }
 
 }  // namespace velta

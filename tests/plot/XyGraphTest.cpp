@@ -54,6 +54,10 @@ TEST(XyGraphTest, WindAgainstPressureWithLevelMarkers) {
     ASSERT_EQ(g.curves[2].markers.size(), 1u);
     EXPECT_DOUBLE_EQ(g.curves[2].markers[0].x, 600.0);
     EXPECT_TRUE(g.curves[0].markers.empty());
+    // Point tips name the curve, the value and the x in its unit.
+    EXPECT_EQ(xyPointTip(g, 2, 1), "QC Speed 12.00 at 700.0 mb");
+    EXPECT_EQ(xyPointTip(g, 2, 2), "");
+    EXPECT_EQ(xyPointTip(g, 4, 0), "");
     // The largest shown speed is 31: trunc(6.2) + 1 = 7 steps of 5.
     EXPECT_EQ(g.yRange[0].max, 35.0);
     EXPECT_EQ(g.yRange[1].max, 360.0);
