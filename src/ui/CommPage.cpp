@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QSpinBox>
@@ -108,6 +109,10 @@ CommPage::CommPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
     link->addWidget(type_);
     auto* sendButton = new QPushButton("Send TEMPDROP message", this);
     link->addWidget(sendButton);
+    progress_ = new QProgressBar(this);
+    progress_->setFormat("%v of %m bytes");
+    progress_->setVisible(false);
+    link->addWidget(progress_);
     link->addStretch();
     layout->addLayout(link);
 
@@ -276,11 +281,16 @@ void CommPage::send() {
             Wc130jTransfer transfer;
             transfer.directory = temporaryDirectory();
             transfer.now = std::time(nullptr);
-            transfer.progress = [](std::size_t, std::size_t) {
+            transfer.progress = [this](std::size_t sent, std::size_t total) {
+                progress_->setRange(0, static_cast<int>(total));
+                progress_->setValue(static_cast<int>(sent));
                 QCoreApplication::processEvents();
                 return true;
             };
+            progress_->setValue(0);
+            progress_->setVisible(true);
             result = sendWc130j(*port, lines, transfer);
+            progress_->setVisible(false);
         } else {
             result = sendWc130h(*port, lines);
         }

@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QSpinBox;
 
 namespace velta {
@@ -52,6 +53,8 @@ public:
     QComboBox* port() const { return port_; }
     QComboBox* baud() const { return baud_; }
     QComboBox* arwoType() const { return type_; }
+    // The bytes of a WC130J transfer sent so far; shown while it runs.
+    QProgressBar* progress() const { return progress_; }
 
 private:
     void loadFields();
@@ -82,6 +85,7 @@ private:
     QComboBox* baud_ = nullptr;
     QComboBox* type_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
+    QProgressBar* progress_ = nullptr;
     int shownGeneration_ = -1;
     bool loading_ = false;
 };

@@ -1,18 +1,26 @@
 // The Comm tab over the sample drop: its fields rebuild the heading and
-// remark groups and store their options; Send frames the message on the port.
+// remark groups and store their options; Send frames the message on the port,
+// or hands it as a file to an XMODEM receiver at the other end of a real tty.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QSpinBox>
 #include <QTest>
+#include <atomic>
+#include <thread>
 
+#include "PtyPair.h"
 #include "UiFixture.h"
+#include "XmodemReceiver.h"
 #include "document/KarvoEdDoc.h"
 #include "ui/CChildFrame.h"
 #include "ui/CKarvoEdView.h"
 #include "ui/CommPage.h"
 #include "ui/TabWMOGrid.h"
+#include "wmo/ArwoTransmission.h"
+#include "wmo/PosixSerialPort.h"
 
 namespace velta::test {
 namespace {
@@ -116,6 +124,38 @@ TEST_F(CommTabTest, SendFramesTheMessageForWc130h) {
     page->send();
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_NE(dialogs_.messages.front().find("no such device"), std::string::npos);
+}
+
+// The desktop's own serial port on one end of a pseudo-terminal pair, an
+// XMODEM receiver standing in for the aircraft system on the other.
+TEST_F(CommTabTest, Wc130jSendHandsTheMessageFileToTheReceiver) {
+    REQUIRE_PTY_PAIR(pair);
+    CommPage* page = openCommTab();
+    ASSERT_TRUE(page && view_->document().processor()->message());
+    PosixSerialPort receiver;
+    ASSERT_TRUE(receiver.open(pair.b, 9600)) << receiver.errorText();
+    std::atomic<bool> failed{false};
+    std::string received;
+    std::thread thread([&] { received = receiveXmodem(receiver, failed); });
+
+    page->port()->addItem("pty", QString::fromStdString(pair.a));
+    page->port()->setCurrentIndex(page->port()->count() - 1);
+    page->baud()->setCurrentIndex(4);
+    page->arwoType()->setCurrentIndex(1);
+    page->send();
+    thread.join();
+
+    const std::string text = wc130jText(view_->document().processor()->message()->lines());
+    EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.messages.front();
+    EXPECT_FALSE(failed);
+    ASSERT_GE(received.size(), text.size());
+    EXPECT_EQ(received.substr(0, text.size()), text);
+    EXPECT_EQ(received.find_first_not_of('\x1A', text.size()), std::string::npos);
+    EXPECT_EQ(page->progress()->maximum(), static_cast<int>(text.size()));
+    EXPECT_EQ(page->progress()->value(), page->progress()->maximum());
+    EXPECT_FALSE(page->progress()->isVisible());
+    ASSERT_FALSE(dialogs_.notices.empty());
+    EXPECT_EQ(dialogs_.openNotices, 0);
 }
 
 }  // namespace

@@ -2,64 +2,21 @@
 
 #include <atomic>
 #include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <thread>
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include "PtyPair.h"
 #include "TestData.h"
+#include "XmodemReceiver.h"
 #include "wmo/ArwoTransmission.h"
 #include "wmo/PosixSerialPort.h"
 #include "wmo/Wc130hFrame.h"
-
-extern char** environ;
 
 namespace velta {
 namespace {
 
 using namespace std::chrono_literals;
-
-// A pseudo-terminal pair joined by socat, which lives at most 40 s and is
-// stopped when the pair goes out of scope.
-class PtyPair {
-public:
-    explicit PtyPair(const std::string& name) : dir_(test::scratchDir(name)) {
-        a = dir_ + "/a";
-        b = dir_ + "/b";
-        const std::string endA = "pty,raw,echo=0,link=" + a;
-        const std::string endB = "pty,raw,echo=0,link=" + b;
-        const char* argv[] = {"timeout", "40", "socat", endA.c_str(), endB.c_str(), nullptr};
-        if (posix_spawnp(&pid_, "timeout", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
-            pid_ = -1;
-            return;
-        }
-        for (int i = 0; i < 100 && !ready(); ++i) std::this_thread::sleep_for(50ms);
-    }
-    ~PtyPair() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    bool ready() const { return pid_ > 0 && std::filesystem::exists(a) && std::filesystem::exists(b); }
-
-    std::string a;
-    std::string b;
-
-private:
-    std::string dir_;
-    pid_t pid_ = -1;
-};
-
-bool socatInstalled() { return std::system("command -v socat >/dev/null 2>&1") == 0; }
-
-#define REQUIRE_PTY_PAIR(pair)                                  \
-    if (!socatInstalled()) GTEST_SKIP() << "socat is not installed"; \
-    PtyPair pair(test_info_->name());                            \
-    ASSERT_TRUE(pair.ready())
+using test::receiveXmodem;
 
 // Reads until the stop byte arrives or the time runs out.
 std::string readUntil(SerialPort& port, char stop, std::chrono::milliseconds limit) {
@@ -95,55 +52,6 @@ TEST(TransmissionTest, Wc130hStreamArrivesByteForByte) {
     ASSERT_TRUE(result.ok) << result.detail;
     const std::string expected = std::string("\x01XXAA 77187 =\x0A\x0D\x3B\x0A\x0D\x0A\x0D") + '\xBC' + '\x04';
     EXPECT_EQ(readUntil(receiver, '\x04', 5000ms), expected);
-}
-
-// An XMODEM receiver: asks with "C", refuses the first block once, checks
-// each block's number and CRC, and acknowledges the end.
-std::string receiveXmodem(SerialPort& port, std::atomic<bool>& failed) {
-    std::string data;
-    bool refused = false;
-    uint8_t expected = 1;
-    const auto deadline = std::chrono::steady_clock::now() + 20s;
-    auto readExact = [&](std::string& out, std::size_t n) {
-        char buf[256];
-        while (out.size() < n && std::chrono::steady_clock::now() < deadline) {
-            const long got = port.read(buf, std::min(sizeof buf, n - out.size()), 200ms);
-            if (got < 0) return false;
-            out.append(buf, static_cast<std::size_t>(got));
-        }
-        return out.size() == n;
-    };
-    std::string first;
-    while (first.empty() && std::chrono::steady_clock::now() < deadline) {
-        port.write(std::string(1, xmodem::CrcRequest));
-        readExact(first, 1);
-    }
-    while (!first.empty()) {
-        if (first[0] == xmodem::Eot) {
-            port.write(std::string(1, xmodem::Ack));
-            return data;
-        }
-        std::string block;
-        if (first[0] != xmodem::Soh || !readExact(block, 2 + xmodem::BlockSize + 2)) break;
-        const std::string payload = block.substr(2, xmodem::BlockSize);
-        const uint16_t crc = xmodem::crc16(payload);
-        const bool good = static_cast<uint8_t>(block[0]) == expected &&
-                          static_cast<uint8_t>(block[1]) == 255 - expected &&
-                          static_cast<uint8_t>(block[130]) == crc >> 8 && static_cast<uint8_t>(block[131]) == (crc & 0xFF);
-        if (!good) break;
-        if (!refused) {
-            refused = true;
-            port.write(std::string(1, xmodem::Nak));
-        } else {
-            data += payload;
-            ++expected;
-            port.write(std::string(1, xmodem::Ack));
-        }
-        first.clear();
-        if (!readExact(first, 1)) break;
-    }
-    failed = true;
-    return data;
 }
 
 TEST(TransmissionTest, Wc130jFileArrivesIntactThroughXmodem) {
