@@ -176,10 +176,14 @@ void CommPage::loadFields() {
     environment_->setCurrentIndex(0);
     azimuth_->setEnabled(false);
 
-    for (int n = 1; n <= PortCount; ++n)
-        port_->addItem(QString::fromStdString(commPortLabel(n)), QString::fromStdString(commPortDevice(n)));
+    // The eight standard serial devices keep the stored index; adapters the
+    // machine has besides them follow.
+    for (int n = 1; n <= PortCount; ++n) {
+        const QString device = QString::fromStdString(commPortDevice(n));
+        port_->addItem(device, device);
+    }
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        if (port_->findData(info.systemLocation()) < 0) port_->addItem(info.portName(), info.systemLocation());
+        if (port_->findData(info.systemLocation()) < 0) port_->addItem(info.systemLocation(), info.systemLocation());
     port_->setCurrentIndex(std::clamp(intOption(config, "CommPortIndex"), 0, port_->count() - 1));
     for (int i = 0; i < BaudRateCount; ++i) baud_->addItem(QString::number(baudRateForIndex(i)));
     baud_->setCurrentIndex(std::clamp(intOption(config, "BaudRateIndex"), 0, BaudRateCount - 1));

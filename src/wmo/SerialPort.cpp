@@ -7,8 +7,6 @@ int baudRateForIndex(int index) {
     return index >= 0 && index < BaudRateCount ? Rates[index] : 0;
 }
 
-std::string commPortLabel(int portNumber) { return "com" + std::to_string(portNumber); }
-
 std::string commPortDevice(int portNumber) { return "/dev/ttyS" + std::to_string(portNumber - 1); }
 
 }  // namespace velta

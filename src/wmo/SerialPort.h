@@ -27,9 +27,8 @@ public:
 // The baud rates of the settings list, by index; 0 outside it.
 int baudRateForIndex(int index);
 inline constexpr int BaudRateCount = 7;
-// "com%d" of the port number (1 to 8) as the list shows it.
-std::string commPortLabel(int portNumber);
-// The device of port number n on this system: "/dev/ttyS" followed by n - 1.
+// The device of port number n (1 to 8, the stored port index plus one) on this
+// system: "/dev/ttyS" followed by n - 1.
 std::string commPortDevice(int portNumber);
 
 }  // namespace velta

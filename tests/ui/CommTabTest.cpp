@@ -60,8 +60,8 @@ TEST_F(CommTabTest, FieldsRebuildTheRemarkGroupsAndStoreTheirOptions) {
     EXPECT_EQ(page->agency()->maxLength(), 5);
     EXPECT_EQ(page->missionId()->maxLength(), 12);
     EXPECT_FALSE(page->azimuth()->isEnabled());
-    EXPECT_EQ(page->port()->itemText(0), "com1");
-    EXPECT_EQ(page->port()->itemText(7), "com8");
+    EXPECT_EQ(page->port()->itemText(0), "/dev/ttyS0");
+    EXPECT_EQ(page->port()->itemText(7), "/dev/ttyS7");
     EXPECT_EQ(page->baud()->count(), 7);
 
     page->agency()->clear();
