@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <ctime>
 
@@ -34,29 +34,39 @@ GraphPage::GraphPage(Kind kind, CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget
     auto* buttons = new QHBoxLayout;
     if (xy_) {
         buildXyControls(buttons);
-        auto* maxButton = new QPushButton("Max", this);
+        QToolButton* maxButton = button("Max");
         maxButton->setToolTip("Show the graph in a maximised window");
-        connect(maxButton, &QPushButton::clicked, this, [this] { maximize(); });
+        connect(maxButton, &QToolButton::clicked, this, [this] { maximize(); });
         buttons->addWidget(maxButton);
     }
-    auto* printButton = new QPushButton("Print", this);
-    connect(printButton, &QPushButton::clicked, this, &TabPage::printRequested);
+    QToolButton* printButton = button("Print");
+    connect(printButton, &QToolButton::clicked, this, &TabPage::printRequested);
     buttons->addWidget(printButton);
-    auto* unzoomButton = new QPushButton("UnZm", this);
-    connect(unzoomButton, &QPushButton::clicked, this, [this] { unzoom(); });
+    QToolButton* unzoomButton = button("UnZm");
+    unzoomButton->setToolTip("Show the whole graph again");
+    connect(unzoomButton, &QToolButton::clicked, this, [this] { unzoom(); });
     buttons->addWidget(unzoomButton);
-    auto* saveButton = new QPushButton("Save", this);
-    connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
+    QToolButton* saveButton = button("Save");
+    saveButton->setToolTip("Save the graph as an image");
+    connect(saveButton, &QToolButton::clicked, this, [this] { save(); });
     buttons->addWidget(saveButton);
     buttons->addStretch();
     layout->addLayout(buttons);
+}
+
+QToolButton* GraphPage::button(const char* caption) {
+    // Tool buttons are as wide as their text, so the row fits a narrow window.
+    auto* b = new QToolButton(this);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return b;
 }
 
 void GraphPage::buildXyControls(QBoxLayout* layout) {
     auto addGroup = [&](const std::vector<std::pair<const char*, int>>& buttons, int checked, auto apply) {
         auto* group = new QButtonGroup(this);
         for (const auto& [caption, id] : buttons) {
-            auto* button = new QPushButton(caption, this);
+            QToolButton* button = this->button(caption);
             button->setCheckable(true);
             button->setChecked(id == checked);
             group->addButton(button, id);

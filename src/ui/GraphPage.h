@@ -12,6 +12,7 @@
 
 class QBoxLayout;
 class QPrinter;
+class QToolButton;
 
 namespace velta {
 
@@ -47,6 +48,7 @@ public:
 
 private:
     bool saveImage(const std::string& path);
+    QToolButton* button(const char* caption);
     void buildXyControls(QBoxLayout* layout);
     void refreshSkewT();
     void refreshXy();

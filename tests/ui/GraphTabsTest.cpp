@@ -3,7 +3,7 @@
 // under the build directory for review).
 #include <QImage>
 #include <QPrinter>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -34,8 +34,8 @@ std::string fileText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-QPushButton* button(QWidget* page, const QString& caption) {
-    for (QPushButton* b : page->findChildren<QPushButton*>())
+QAbstractButton* button(QWidget* page, const QString& caption) {
+    for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
         if (b->text() == caption) return b;
     return nullptr;
 }
@@ -210,7 +210,7 @@ TEST_F(GraphTabsTest, XyGraphTipsFollowThePointer) {
 TEST_F(GraphTabsTest, MaxShowsTheGraphInAMaximisedWindowThatFollowsTheTab) {
     GraphPage* page = openTab(CKarvoEdView::XYGraphTab);
     ASSERT_TRUE(page && page->xyGraph());
-    QPushButton* max = button(page, "Max");
+    QAbstractButton* max = button(page, "Max");
     ASSERT_NE(max, nullptr);
     max->click();
     XyGraphView* big = page->xyGraph()->maximized();
@@ -256,7 +256,7 @@ TEST_F(GraphTabsTest, PrintButtonsPrintTheirPage) {
         view_->selectTab(tab);
         path = reviewPath(name);
         std::filesystem::remove(path);
-        QPushButton* print = button(view_->page(tab), "Print");
+        QAbstractButton* print = button(view_->page(tab), "Print");
         ASSERT_NE(print, nullptr) << name;
         print->click();
         const std::string pdf = fileText(path);
