@@ -262,7 +262,12 @@ void CommPage::refresh() {
     const int generation = processor->message() ? processor->messageGeneration() : -1;
     if (generation == shownGeneration_ && generation != -1) return;
     shownGeneration_ = generation;
-    showMessage();
+    // A newly coded drop message carries placeholders for the heading and
+    // remarks until the entries are applied to it.
+    if (generation != -1 && !processor->header().ascending)
+        apply();
+    else
+        showMessage();
 }
 
 void CommPage::send() {

@@ -53,12 +53,33 @@ TEST_F(WmoTabTest, GridPlacesElevenGroupsARowWithTheTerminatorLast) {
     EXPECT_EQ(colour(page, 0, 0), QColor(0, 0, 0));
 }
 
+// The coded message carries placeholders for the heading and the remarks; the
+// operator's stored entries replace them before the message is first shown,
+// and again after every new run.
+TEST_F(WmoTabTest, TheMessageCarriesTheStoredEntriesFromTheStart) {
+    TabWMOGrid* page = openWmoTab();
+    ASSERT_TRUE(page && page->editor());
+    const std::string agency = view_->document().configuration().option("ACagency")->text();
+    ASSERT_FALSE(agency.empty());
+    auto check = [&] {
+        const std::string text = page->editor()->message().text(false);
+        EXPECT_EQ(text.find("UZxx13"), std::string::npos) << text;
+        EXPECT_NE(text.find("61616 " + agency), std::string::npos) << text;
+    };
+    check();
+    ASSERT_TRUE(view_->recomputeCommand());
+    view_->selectTab(CKarvoEdView::WMOTab);
+    check();
+}
+
 TEST_F(WmoTabTest, GroupCommandsKeepTheCountersAndColours) {
     TabWMOGrid* page = openWmoTab();
     ASSERT_TRUE(page && page->editor());
     const int original = page->editor()->originalGroups();
     EXPECT_EQ(page->originalLabel()->text().toStdString(), "original groups:" + std::to_string(original));
     EXPECT_EQ(changed(page), "modified groups:0");
+    // As shown: with the operator's heading and remarks applied.
+    const int shown = page->editor()->message().groupCount();
 
     // Modify, then restore.
     page->grid()->setCurrentCell(1, 1);
@@ -99,13 +120,13 @@ TEST_F(WmoTabTest, GroupCommandsKeepTheCountersAndColours) {
     page->run(TabWMOGrid::Command::Delete);
     EXPECT_EQ(changed(page), "modified groups:1");
     EXPECT_EQ(page->editor()->deletedGroups(), 1);
-    EXPECT_EQ(page->editor()->message().groupCount(), original - 1);
+    EXPECT_EQ(page->editor()->message().groupCount(), shown - 1);
 
     // A new processing run codes a new message and starts the count again.
     ASSERT_TRUE(view_->recomputeCommand());
     view_->selectTab(CKarvoEdView::WMOTab);
     EXPECT_EQ(changed(page), "modified groups:0");
-    EXPECT_EQ(page->editor()->message().groupCount(), original);
+    EXPECT_EQ(page->editor()->message().groupCount(), shown);
 }
 
 std::string readFile(const std::string& path) {
