@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 #include <limits>
+#include <mutex>
 #include <vector>
 
 #include "io/AtomicOutput.h"
@@ -88,8 +89,17 @@ constexpr VarSpec Vars[VarCount] = {
     {"gpsalt", NC_FLOAT, "gps reported altitude above MSL", "meters", nullptr, true},
 };
 
+// The netCDF library keeps process-wide lists of its open files and must not
+// be entered from two threads at once; soundings written in parallel take
+// turns here, for the whole life of a file.
+std::mutex& netcdfLibrary() {
+    static std::mutex library;
+    return library;
+}
+
 // The file's layout over the library: every call's status is kept, and after
-// the first failure nothing more is attempted.
+// the first failure nothing more is attempted. The library is held from
+// creation until the file is closed.
 class TurvaNcFile {
 public:
     TurvaNcFile(const std::string& path, int32_t launchTime, int32_t count, const WriterInput& input) {
@@ -175,6 +185,7 @@ private:
         if (ok()) check(nc_put_att_text(ncid_, var, name.c_str(), value.size(), value.data()), name);
     }
 
+    std::lock_guard<std::mutex> library_{netcdfLibrary()};
     int ncid_ = -1;
     bool open_ = false;
     int status_ = NC_NOERR;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TestData.h"
@@ -169,6 +170,34 @@ TEST(NetcdfWriter, AscendingSoundingKeepsRowOrder) {
     ASSERT_EQ(nc_open(path.c_str(), NC_NOWRITE, &ncid), NC_NOERR);
     EXPECT_THAT(floats(ncid, "time_offset", 3), ElementsAre(-1.0f, 0.5f, 12.5f));
     nc_close(ncid);
+}
+
+// Soundings are written from several threads at once (velta-batch -j): the
+// files come out whole and alike, and the library is never entered twice.
+TEST(NetcdfWriter, WritersOnSeveralThreadsMakeWholeFiles) {
+    const std::string dir = test::scratchDir("netcdf-threads");
+    WriterRows rows;
+    NetcdfWriter reference(launchedAt183401(rows, dir + "/reference.nc"));
+    ASSERT_TRUE(reference.ok()) << reference.errorText();
+    const std::string expected = test::readFile(dir + "/reference.nc");
+
+    constexpr int Threads = 4;
+    constexpr int FilesEach = 40;
+    std::vector<std::string> errors(Threads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < Threads; ++t)
+        threads.emplace_back([&, t] {
+            for (int k = 0; k < FilesEach; ++k) {
+                const std::string path = dir + "/" + std::to_string(t) + "-" + std::to_string(k) + ".nc";
+                NetcdfWriter writer(launchedAt183401(rows, path));
+                if (!writer.ok()) errors[t] = writer.errorText();
+            }
+        });
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_THAT(errors, Each(""));
+    for (int t = 0; t < Threads; ++t)
+        for (int k = 0; k < FilesEach; k += 13)
+            EXPECT_EQ(test::readFile(dir + "/" + std::to_string(t) + "-" + std::to_string(k) + ".nc"), expected);
 }
 
 TEST(NetcdfWriter, FailuresAreReportedAndLeaveNothingBehind) {
