@@ -6,7 +6,7 @@
 #include "cli/SoundingReport.h"
 #include "document/DataExport.h"
 #include "document/SoundingProcessor.h"
-#include "io/AtomicOutput.h"
+#include "config/AtomicOutput.h"
 #include "io/SaveCommand.h"
 
 namespace velta::cli {

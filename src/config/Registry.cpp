@@ -18,7 +18,7 @@
 #include <xercesc/util/XMLString.hpp>
 #include <xercesc/util/XMLUni.hpp>
 
-#include "config/AtomicFile.h"
+#include "config/AtomicOutput.h"
 #include "config/NumberText.h"
 #include "config/OptionKind.h"
 
@@ -408,7 +408,7 @@ bool Registry::Impl::writeFile() {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
         text.replace(at, from.size(), to);
     }
-    return replaceFileAtomically(path, text);
+    return writeFileAtomically(path, text).empty();
 }
 
 Registry::Registry(const std::string& path) : impl_(std::make_unique<Impl>(path)) { impl_->read(); }

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <vector>
 
-#include "io/AtomicOutput.h"
+#include "config/AtomicOutput.h"
 
 namespace velta {
 

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "extern/VeltaDialogs.h"
-#include "io/AtomicOutput.h"
+#include "config/AtomicOutput.h"
 #include "io/CsvWriter.h"
 #include "io/NetcdfWriter.h"
 #include "io/QsfWriter.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "config/AtomicFile.h"
+#include "config/AtomicOutput.h"
 #include "config/ConfigSet.h"
 #include "extern/VeltaDialogs.h"
 #include "wmo/TempMessage.h"
@@ -59,7 +59,7 @@ std::optional<std::string> messageFileTypeRefusal(const std::string& path) {
 }
 
 bool writeMessageFile(const TempMessage& message, const std::string& path, bool appendNNNN) {
-    return replaceFileAtomically(path, message.text(appendNNNN));
+    return writeFileAtomically(path, message.text(appendNNNN)).empty();
 }
 
 bool saveMessageAs(const TempMessage& message, const std::string& path, ConfigSet& config, VeltaDialogs& dialogs) {

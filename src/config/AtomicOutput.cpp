@@ -1,4 +1,4 @@
-#include "io/AtomicOutput.h"
+#include "config/AtomicOutput.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,5 +1,6 @@
-// Creating or replacing an output file so that the chosen path holds either its
-// old content or the complete new file, never a half-written one.
+// Creating or replacing a file (configuration, message, sounding output) so
+// that the chosen path holds either its old content or the complete new file,
+// never a half-written one.
 #pragma once
 
 #include <string>
