@@ -37,26 +37,19 @@ bool HalvoReader::readLine(std::string_view line) {
 
 void HalvoReader::readComment(std::string_view line) {
     const std::string_view l = label(line);
+    if (readSharedComment(l, line)) return;
     if (l == " COM Project Name/Flight ID") {
         const auto rest = commentRest(line, 5);
         text::splitCommas(rest, pieces_);
         if (!pieces_.empty()) raw_.projectid = std::string(pieces_[0]);
         if (pieces_.size() > 1) raw_.missionid = std::string(pieces_[1]);
         appendDescription(rest);
-    } else if (l == " COM Operator Comments:    ") {
-        raw_.comments = std::string(commentRest(line, 4));
     } else if (l == " COM Operator Name/Comments") {
         const auto rest = commentRest(line, 4);
         const auto comma = rest.find(',');
         raw_.operatorName = std::string(rest.substr(0, comma));
         raw_.comments = comma == std::string_view::npos ? std::string()
                                                         : std::string(text::trimLeft(rest.substr(comma + 1)));
-    } else if (l == " COM Sonde Dynamic Errors  ") {
-        pressureCorrection_ = text::toNumberOr(text::field(line, 7), 0.0);
-    } else if (l == " COM Data Type/Data Channel") {
-        raw_.datatype = std::string(commentRest(line, 5));
-    } else if (l == " COM Operator Name:        ") {
-        raw_.operatorName = std::string(commentRest(line, 4));
     } else if (l == " COM Pre-launch Obs (lon,la" || l == " COM Launch Obs (lon,lat,al") {
         std::string_view rest = text::dropFields(line, 5);
         raw_.longitude = text::toValue(text::nextToken(rest));
@@ -64,8 +57,6 @@ void HalvoReader::readComment(std::string_view line) {
         raw_.latitude = text::toValue(text::nextToken(rest));
         text::nextToken(rest);
         raw_.altitude = text::toValue(text::nextToken(rest));
-    } else if (l == " COM Pre-launch Obs Data Sy") {
-        readLaunchObsSource(commentRest(line, 6));
     } else if (l == " COM Sonde ID/ID$/Built/Ver") {
         text::splitCommas(commentRest(line, 4), pieces_);
         if (pieces_.size() >= 5) raw_.sondemodel = std::string(pieces_[4]);

@@ -58,6 +58,7 @@ bool KarvoReader::readLine(std::string_view line) {
 
 void KarvoReader::readComment(std::string_view line) {
     const std::string_view l = label(line);
+    if (readSharedComment(l, line)) return;
     if (l == " COM Project Name/Flight ID" || l == " COM Project Name/Mission I") {
         const auto rest = commentRest(line, 5);
         raw_.projectid = std::string(rest);
@@ -66,16 +67,6 @@ void KarvoReader::readComment(std::string_view line) {
         const auto rest = commentRest(line, 4);
         raw_.platformtype = std::string(rest);
         appendDescription(rest);
-    } else if (l == " COM Operator Comments:    ") {
-        raw_.comments = std::string(commentRest(line, 4));
-    } else if (l == " COM Sonde Dynamic Errors  ") {
-        pressureCorrection_ = text::toNumberOr(text::field(line, 7), 0.0);
-    } else if (l == " COM Data Type/Data Channel") {
-        raw_.datatype = std::string(commentRest(line, 5));
-    } else if (l == " COM Operator Name:        ") {
-        raw_.operatorName = std::string(commentRest(line, 4));
-    } else if (l == " COM Pre-launch Obs Data Sy") {
-        readLaunchObsSource(commentRest(line, 6));
     } else if (l == " COM Standard Comments:    ") {
         appendComment(commentRest(line, 4));
     } else if (l == " COM Operator Name/Comments") {

@@ -162,6 +162,22 @@ void LineRecordReader::readOperatorAndComments(std::string_view rest) {
     if (pieces_.size() > 1) appendComment(pieces_[1]);
 }
 
+bool LineRecordReader::readSharedComment(std::string_view l, std::string_view line) {
+    if (l == " COM Operator Comments:    ")
+        raw_.comments = std::string(commentRest(line, 4));
+    else if (l == " COM Sonde Dynamic Errors  ")
+        pressureCorrection_ = text::toNumberOr(text::field(line, 7), 0.0);
+    else if (l == " COM Data Type/Data Channel")
+        raw_.datatype = std::string(commentRest(line, 5));
+    else if (l == " COM Operator Name:        ")
+        raw_.operatorName = std::string(commentRest(line, 4));
+    else if (l == " COM Pre-launch Obs Data Sy")
+        readLaunchObsSource(commentRest(line, 6));
+    else
+        return false;
+    return true;
+}
+
 void LineRecordReader::finishRecords() {
     raw_.soundingdescription = raw_.sondeid + " " + std::string(text::trim(description_));
 

@@ -40,6 +40,10 @@ protected:
     void appendDescription(std::string_view text);
     // Operator and comments from "operator, comments, ...".
     void readOperatorAndComments(std::string_view rest);
+    // The comment lines both formats read alike (operator name and comments,
+    // dynamic pressure error, data type, launch observation source); false
+    // for any other label.
+    bool readSharedComment(std::string_view label, std::string_view line);
 
     // Times to seconds since launch, pressure correction, description and the
     // launch checks; done when the reading ran to the end.
