@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "ui/PrintLayout.h"
+
 namespace velta {
 
 SkewTView::SkewTView(QWidget* parent) : QWidget(parent) {
@@ -62,13 +64,9 @@ bool SkewTView::saveImage(const QString& path, int width, int height, const char
 void SkewTView::print(QPrinter& printer) {
     if (!diagram_) return;
     QPainter painter(&printer);
-    if (!painter.isActive()) return;
-    const QRect page = painter.viewport();
-    if (page.width() < 1 || page.height() < 1) return;
-    // Laid out at a screen-like width, then scaled onto the page.
-    const double width = 1100;
-    const QRectF into(0, 0, width, width * page.height() / page.width());
-    painter.scale(page.width() / into.width(), page.height() / into.height());
+    const std::optional<QSizeF> layout = scaleToPage(painter);
+    if (!layout) return;
+    const QRectF into(QPointF(0, 0), *layout);
     redrawFor(into);
     surface_.paint(painter, into);
     redrawFor(rect());

@@ -9,6 +9,7 @@
 #include <qcustomplot.h>
 
 #include "extern/VeltaDialogs.h"
+#include "ui/PrintLayout.h"
 
 namespace velta {
 
@@ -110,17 +111,11 @@ bool XyGraphView::saveImage(const QString& path, int width, int height, const ch
 
 void XyGraphView::print(QPrinter& printer) {
     QCPPainter painter(&printer);
-    if (!painter.isActive()) return;
-    const QRect page = painter.viewport();
-    if (page.width() < 1 || page.height() < 1) return;
-    // Laid out at a screen-like width, then scaled onto the page, so that
-    // fonts and margins keep the proportions they have on screen.
-    const int width = 1100;
-    const int height = std::max(1, static_cast<int>(width * double(page.height()) / page.width()));
+    const std::optional<QSizeF> layout = scaleToPage(painter);
+    if (!layout) return;
     painter.setMode(QCPPainter::pmVectorized);
     painter.setMode(QCPPainter::pmNoCaching);
-    painter.scale(double(page.width()) / width, double(page.height()) / height);
-    plot_->toPainter(&painter, width, height);
+    plot_->toPainter(&painter, qRound(layout->width()), std::max(1, qRound(layout->height())));
 }
 
 std::optional<std::string> XyGraphView::tipAt(const QPointF& position) const {
