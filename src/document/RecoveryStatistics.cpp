@@ -26,12 +26,31 @@ void writeRecoveryStatistics(const Sounding& sounding, ProcessingLog& log) {
     log.add(kRecoveryCategory, format("%d", n) + " raw data records");
 
     if (sounding.systemFamily() == 0) {
-        int crc = 0;
-        if (const DataSeries* status = sounding.series("RawStatus"))
-            for (int i = 0; i < status->size(); ++i)
-                if (status->value(i) != 0.0) ++crc;
-        log.add(kRecoveryCategory, format("%d ", crc) + format("(%4.1f", 100.0 * crc / n) +
-                                       "%) raw data records had CRC errors");
+        const RawData& raw = sounding.rawSource().raw();
+        const DataSeries* status = sounding.series("RawStatus");
+        auto flagged = [&](int bits) {
+            int count = 0;
+            if (status)
+                for (int i = 0; i < status->size(); ++i) {
+                    const double v = status->value(i);
+                    if (bits == 0 ? v != 0.0 : (static_cast<int>(v) & bits) != 0) ++count;
+                }
+            return count;
+        };
+        auto share = [&](int count, const char* what) {
+            log.add(kRecoveryCategory, format("%d ", count) + format("(%4.1f", 100.0 * count / n) + "%) " + what);
+        };
+        if (raw.statusByPart) {
+            // The data system marks each part of a record; a record without
+            // PTU (every other one at 4 Hz) is no error.
+            share(flagged(kStatusPtu), "raw data records without valid PTU (pressure, temperature, humidity)");
+            share(flagged(kStatusWind), "raw data records without valid winds");
+        } else {
+            share(flagged(0), "raw data records had CRC errors");
+        }
+        for (const SetAsideSonde& other : raw.setAsideSondes)
+            log.add(kRecoveryCategory, format("%d", other.records) + " records of another sonde (" + other.id +
+                                           ") in the file were set aside");
     }
 
     struct Triple {

@@ -22,13 +22,14 @@ void splitRecord(std::string_view line, RecordFieldArray& fields) {
 
 // A record's instant from its date (YYMMDD) and time (HHMMSS.ss) fields: whole
 // seconds since 1970 UTC and the tenths, taken from the two characters at
-// positions 6 and 7 of the time field (so 183401.75 counts 0.7 s).
+// positions 6 and 7 of the time field (so 183401.75 counts 0.7 s), or the
+// hundredths from positions 6 to 8 where the format keeps them.
 struct ClockReading {
     long long whole = 0;
-    double tenths = 0.0;
+    double fraction = 0.0;  // seconds
 };
 
-ClockReading readClock(std::string_view date, std::string_view time) {
+ClockReading readClock(std::string_view date, std::string_view time, bool hundredths) {
     std::tm t{};
     const int yy = toInt(slice(date, 0, 2));
     t.tm_year = yy < 90 ? yy + 100 : yy;
@@ -40,7 +41,7 @@ ClockReading readClock(std::string_view date, std::string_view time) {
     t.tm_isdst = 0;
     ClockReading r;
     r.whole = static_cast<long long>(timegm(&t));
-    r.tenths = text::toNumber(slice(time, 6, 2));
+    r.fraction = text::toNumber(slice(time, 6, hundredths ? 3 : 2));
     return r;
 }
 
@@ -60,9 +61,9 @@ bool LineRecordReader::readDataRecord(std::string_view line, GpsAltitude gps) {
     }
     RecordFieldArray f;
     splitRecord(line, f);
-    const ClockReading clock = readClock(f[4], f[5]);
+    const ClockReading clock = readClock(f[4], f[5], clockHundredths_);
     RawRecords& r = raw_.records;
-    r.time.push_back(static_cast<double>(clock.whole - clockBase_) + clock.tenths);
+    r.time.push_back(static_cast<double>(clock.whole - clockBase_) + clock.fraction);
     r.status.push_back(line[11] == '1' ? 1.0 : MissingValue);
     r.pressure.push_back(toValue(f[6], 9999.0));
     r.temperature.push_back(toValue(f[7], 99.0));
@@ -105,11 +106,11 @@ void LineRecordReader::readLaunchRecord(std::string_view line) {
     raw_.minute = toInt(slice(time, 2, 2));
     raw_.second = toInt(slice(time, 4));
 
-    const ClockReading clock = readClock(date, time);
+    const ClockReading clock = readClock(date, time, clockHundredths_);
     if (!launchSeen_) clockBase_ = clock.whole;
     launchSeen_ = true;
-    launchClock_ = static_cast<double>(clock.whole - clockBase_) + clock.tenths;
-    raw_.launchTime = static_cast<double>(clock.whole) + clock.tenths;
+    launchClock_ = static_cast<double>(clock.whole - clockBase_) + clock.fraction;
+    raw_.launchTime = static_cast<double>(clock.whole) + clock.fraction;
 }
 
 void LineRecordReader::readLaunchObservation(std::string_view line, LaunchAltitude altitude) {
@@ -159,12 +160,15 @@ void LineRecordReader::appendDescription(std::string_view text) {
 void LineRecordReader::readOperatorAndComments(std::string_view rest) {
     text::splitCommas(rest, pieces_);
     if (!pieces_.empty()) raw_.operatorName = std::string(pieces_[0]);
-    if (pieces_.size() > 1) appendComment(pieces_[1]);
+    if (pieces_.size() > 1) {
+        appendComment(pieces_[1]);
+        raw_.operatorcomments = std::string(pieces_[1]);
+    }
 }
 
 bool LineRecordReader::readSharedComment(std::string_view l, std::string_view line) {
     if (l == " COM Operator Comments:    ")
-        raw_.comments = std::string(commentRest(line, 4));
+        raw_.operatorcomments = raw_.comments = std::string(commentRest(line, 4));
     else if (l == " COM Sonde Dynamic Errors  ")
         pressureCorrection_ = text::toNumberOr(text::field(line, 7), 0.0);
     else if (l == " COM Data Type/Data Channel")

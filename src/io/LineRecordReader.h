@@ -52,6 +52,8 @@ protected:
     void finishReading();
 
     double pressureCorrection_ = 0.0;
+    // Record times keep hundredths of a second instead of tenths.
+    bool clockHundredths_ = false;
     std::vector<std::string_view> pieces_;
 
 private:

@@ -61,7 +61,8 @@ void applyLimitChecks(QcRun& run) {
     SeriesGroup directionFirst = SeriesGroup::windsByDirection(s);
     check(pres, 1.0, 1200.0);
     check(tdry, -100.0, 50.0);
-    check(rh, 0.0, 100.0);
+    check(rh, 0.0, kHumidityKeptUpTo);
+    if (DataSeries* qcRh = s.series("QCRH")) capValues(*qcRh, 100.0);
     check(speedFirst, 0.0, 150.0);
     check(directionFirst, 0.0, 360.0);
 }

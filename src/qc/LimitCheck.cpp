@@ -18,4 +18,15 @@ int32_t LimitCheck::operator()(SeriesGroup& group, double lower, double upper) c
     return any ? group.removeMarked(marked) : 0;
 }
 
+int32_t capValues(DataSeries& series, double cap) {
+    int32_t lowered = 0;
+    for (int32_t i = 0; i < series.size(); ++i) {
+        if (series.value(i) > cap) {
+            series.setValue(i, cap);
+            ++lowered;
+        }
+    }
+    return lowered;
+}
+
 }  // namespace velta

@@ -13,4 +13,11 @@ struct LimitCheck {
     int32_t operator()(SeriesGroup& group, double lower, double upper) const;
 };
 
+// Humidity sensors read a few per cent above saturation in cloud. Readings up
+// to this are kept and capped at 100 %; only readings beyond it are removed.
+inline constexpr double kHumidityKeptUpTo = 105.0;
+
+// Lowers every value above the cap to it; answers the number of values lowered.
+int32_t capValues(DataSeries& series, double cap);
+
 }  // namespace velta

@@ -21,6 +21,20 @@ struct RawRecords {
     void reserve(std::size_t n);
     // Appends one record with every field missing; the caller then fills it.
     void appendMissing();
+    // Keeps the records whose keep flag is set, in order.
+    void keepOnly(const std::vector<char>& keep);
+};
+
+// Status values of a file whose status digits flag each part of a record
+// (RawData::statusByPart): bit 1 the pressure, temperature and humidity, bit 2
+// the winds and GPS position. Otherwise a status of 1 flags the whole record.
+inline constexpr int kStatusPtu = 1;
+inline constexpr int kStatusWind = 2;
+
+// Records of another sonde that shared the file and were left out of the sounding.
+struct SetAsideSonde {
+    std::string id;
+    int records = 0;
 };
 
 // Everything a reader produces besides its valid flag and error text.
@@ -42,6 +56,12 @@ struct RawData {
     double ptuwindtimediff = 0.0;
     std::string projectid;
     std::string launchobssource = "unknown", launchobstime = "unknown";
+    // The data system's sonde type code, and its standard and operator
+    // comments apart (comments holds both).
+    std::string sondetypecode, standardcomments, operatorcomments;
+
+    bool statusByPart = false;
+    std::vector<SetAsideSonde> setAsideSondes;
 
     // Launch time of day packed as hour * 10000 + minute * 100 + second.
     int timeOfDay() const { return hour * 10000 + minute * 100 + second; }

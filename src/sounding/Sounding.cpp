@@ -179,6 +179,9 @@ SoundingHeader Sounding::header() const {
     h.ptuwindtimediff = raw.ptuwindtimediff;
     h.launchobssource = raw.launchobssource;
     h.launchobstime = raw.launchobstime;
+    h.sondetypecode = raw.sondetypecode;
+    h.standardcomments = raw.standardcomments;
+    h.operatorcomments = raw.operatorcomments;
     return h;
 }
 
@@ -239,21 +242,10 @@ void Sounding::rebuildQCSeries(double cutTime, int32_t rhChoice, bool discardBad
     }
 
     if (family0 && discardBadRecords) {
-        std::vector<double> bad;
-        // Every flagged record goes, the last one included: a record received
-        // with a checksum error is never good data.
-        if (const DataSeries* status = series("RawStatus")) {
-            for (int32_t i = 0; i < status->size(); ++i)
-                if (status->value(i) != 0.0 && !std::isnan(status->time(i))) bad.push_back(status->time(i));
-        }
-        if (!bad.empty()) {
-            std::sort(bad.begin(), bad.end());
-            auto isBad = [&](const DataPoint& p) {
-                return std::binary_search(bad.begin(), bad.end(), p.time);
-            };
-            for (const char* key : {"QCPres", "QCTdry", "QCRH", "QCWspd", "QCWdir", "RawLat", "RawLon"})
-                if (DataSeries* s = series(key)) s->removeIf(isBad);
-        }
+        if (raw.statusByPart)
+            discardFlaggedParts();
+        else
+            discardFlaggedRecords();
     }
 
     {
@@ -287,6 +279,46 @@ void Sounding::rebuildQCSeries(double cutTime, int32_t rhChoice, bool discardBad
         ++rawGeneration_;
         rhChoice_ = rhChoice;
     }
+}
+
+namespace {
+
+// Sorted times of the status points whose value has any of the given bits
+// (any non-zero value when bits is 0).
+std::vector<double> flaggedTimes(const DataSeries* status, int bits) {
+    std::vector<double> times;
+    if (!status) return times;
+    for (int32_t i = 0; i < status->size(); ++i) {
+        const double v = status->value(i);
+        const bool flagged = bits == 0 ? v != 0.0 : (static_cast<int>(v) & bits) != 0;
+        if (flagged && !std::isnan(status->time(i))) times.push_back(status->time(i));
+    }
+    std::sort(times.begin(), times.end());
+    return times;
+}
+
+}  // namespace
+
+void Sounding::removeAtTimes(std::initializer_list<const char*> keys, const std::vector<double>& times) {
+    if (times.empty()) return;
+    auto listed = [&](const DataPoint& p) { return std::binary_search(times.begin(), times.end(), p.time); };
+    for (const char* key : keys)
+        if (DataSeries* s = series(key)) s->removeIf(listed);
+}
+
+void Sounding::discardFlaggedRecords() {
+    // Every flagged record goes, the last one included: a record received
+    // with a checksum error is never good data.
+    removeAtTimes({"QCPres", "QCTdry", "QCRH", "QCWspd", "QCWdir", "RawLat", "RawLon"},
+                  flaggedTimes(series("RawStatus"), 0));
+}
+
+void Sounding::discardFlaggedParts() {
+    // Each digit speaks for its own part only: a record without trusted PTU
+    // keeps its winds, and one without trusted winds keeps its PTU.
+    const DataSeries* status = series("RawStatus");
+    removeAtTimes({"QCPres", "QCTdry", "QCRH"}, flaggedTimes(status, kStatusPtu));
+    removeAtTimes({"QCWspd", "QCWdir", "RawLat", "RawLon"}, flaggedTimes(status, kStatusWind));
 }
 
 void Sounding::cutQCSeries(double c) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,7 +43,8 @@ public:
 
     // Replaces the QC series by fresh copies of the raw ones. rhChoice picks
     // the humidity sensor used for RawRH (0, 1, 2); discardBadRecords drops
-    // records received with a checksum error; cutTime as for cutQCSeries.
+    // records received with a checksum error (for files that flag each part
+    // of a record, only the flagged parts); cutTime as for cutQCSeries.
     void rebuildQCSeries(double cutTime, int32_t rhChoice, bool discardBadRecords);
     void rebuildQCSeries(int32_t rhChoice, bool discardBadRecords) {
         rebuildQCSeries(-1.0, rhChoice, discardBadRecords);
@@ -55,6 +57,11 @@ private:
     int32_t launchFlag() const;
     void buildRawSeries();
     void insertLaunchPoint(const std::string& key, double value);
+    // The QC rebuild's removal of flagged records: whole records, or by part
+    // for files whose status digits flag each part.
+    void discardFlaggedRecords();
+    void discardFlaggedParts();
+    void removeAtTimes(std::initializer_list<const char*> keys, const std::vector<double>& times);
 
     bool qcDone_ = false;
     const RawSource* source_;

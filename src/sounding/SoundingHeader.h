@@ -53,6 +53,7 @@ struct SoundingHeader {
     std::string stationNumber = "99999";
     double ptuwindtimediff = 0.0;
     std::string launchobssource, launchobstime;
+    std::string sondetypecode, standardcomments, operatorcomments;
 };
 
 // Seconds since 1970-01-01 00:00:00 UTC of a calendar date and time (month

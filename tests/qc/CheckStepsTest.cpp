@@ -66,14 +66,23 @@ TEST(CheckStepsTest, LimitChecksRemoveImplausibleSamples) {
         if (i == 10) r.pres = 0.0;
         if (i == 11) r.pres = 5000.0;
         if (i == 20) r.tdry = 300.0;
-        if (i == 30) r.rh1 = 104.0;
+        if (i == 30) r.rh1 = 104.0;  // a wetted sensor in cloud: kept, capped at 100 %
+        if (i == 31) r.rh1 = 105.0;
+        if (i == 32) r.rh1 = 105.5;  // beyond what a sensor in cloud reads: removed
+        if (i == 33) r.rh1 = -0.5;
         if (i == 40) r.wdir = 400.0;
         if (i == 41) r.wspd = 200.0;
     });
     applyLimitChecks(*drop.run);
     EXPECT_EQ(drop.qc("QCPres").size(), 61 - 2);
     EXPECT_EQ(drop.qc("QCTdry").size(), 61 - 1);
-    EXPECT_EQ(drop.qc("QCRH").size(), 61 - 1);
+    const DataSeries& rh = drop.qc("QCRH");
+    EXPECT_EQ(rh.size(), 61 - 2);
+    EXPECT_EQ(rh.interpolate(30.0, 0.0), 100.0);
+    EXPECT_EQ(rh.interpolate(31.0, 0.0), 100.0);
+    EXPECT_FALSE(rh.interpolate(32.0, 0.0));
+    EXPECT_FALSE(rh.interpolate(33.0, 0.0));
+    for (int i = 0; i < rh.size(); ++i) EXPECT_LE(rh.value(i), 100.0);
     EXPECT_EQ(drop.qc("QCWspd").size(), 61 - 2);
     EXPECT_FALSE(drop.qc("QCU").interpolate(40.0, 0.0));
     EXPECT_FALSE(drop.qc("QCV").interpolate(41.0, 0.0));

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace velta::sim {
 
@@ -65,8 +66,14 @@ public:
     }
 
     void data(const DataRecord& r) {
-        std::string l = fmt("%s %c%c0 %s %s", kDataSource, r.letter, r.crcError ? '1' : '0',
-                            s_.sondeId.c_str(), stamp(r.time).c_str());
+        // The current layout's two digits flag the PTU and the wind part; the
+        // older one has one digit for a record received with a checksum error.
+        const bool current = currentLayout(s_);
+        const char first = (current ? r.ptuFlag : r.crcError) ? '1' : '0';
+        const char second = current && r.windFlag ? '1' : '0';
+        const std::string& id = r.sondeId.empty() ? s_.sondeId : r.sondeId;
+        std::string l = fmt("%s %c%c%c %s %s", kDataSource, r.letter, first, second, id.c_str(),
+                            stamp(r.time).c_str());
         l += field(r.pressure, " %7.2f", 9999.0);
         l += field(r.temperature, " %6.2f", 99.0);
         l += field(r.rh1, " %6.2f", 999.0);
@@ -83,6 +90,14 @@ public:
         l += field(r.batteryVoltage, " %5.2f", 99.0);
         if (s_.formatVersion >= 1.6) l += field(r.gpsAltitude, " %8.2f", 99999.0);
         line(l);
+    }
+
+    // The current layout's four heading lines: names, units, and the status
+    // digits' meaning.
+    void currentHeadings() {
+        columnHeadings();
+        line(std::string(kTextSource) + " COM Status digits after the record letter: PTU, wind/GPS (1 = no valid data)");
+        line(std::string(kTextSource) + " COM Missing values: 9999.00 mb, 99.00 C, 999.00 %, 999.00 m/s, 99999.00 m");
     }
 
     void columnHeadings() {
@@ -107,7 +122,68 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The sounding records of the dropped sonde and of any other sonde, in time order.
+std::vector<const DataRecord*> soundingRecords(const SimulatedDrop& drop) {
+    std::vector<const DataRecord*> all;
+    all.reserve(drop.records.size() + drop.secondSonde.size());
+    for (const DataRecord& r : drop.records) all.push_back(&r);
+    for (const DataRecord& r : drop.secondSonde) all.push_back(&r);
+    std::stable_sort(all.begin(), all.end(),
+                     [](const DataRecord* a, const DataRecord* b) { return a->time < b->time; });
+    return all;
+}
+
+std::string formatCurrentDFile(const DropSettings& s, const SimulatedDrop& drop) {
+    Writer w(s);
+    const DropTexts& t = s.texts;
+    // The LAU record names the nearly empty sonde in that scenario; the A
+    // record and the falling sonde's records carry the dropped sonde's id.
+    const std::string& launchId = s.scenario == Scenario::LaunchNamesEmpty ? s.secondSondeId : s.sondeId;
+    const double start = drop.preLaunch.empty() ? 0.0 : drop.preLaunch.front().time;
+
+    w.text("STA", launchId + " " + w.stamp(start));
+    w.currentHeadings();
+    for (const DataRecord& r : drop.preLaunch) w.data(r);
+    w.text("LAU", launchId + " " + w.stamp(0.0));
+    w.data(drop.launchObservation);
+    for (const DataRecord* r : soundingRecords(drop)) w.data(*r);
+
+    w.comment(" COM Project Name/Mission I", "D:", t.project);
+    w.comment(" COM Aircraft Type/ID:     ", "", t.aircraft);
+    // Trailer text can hold a byte from another code page (here a Latin-1
+    // no-break space at the end of the operator's remark).
+    w.comment(" COM Operator Name/Comments", ":", t.operatorName + ", " + t.operatorComments + "\xA0");
+    const UtcTime& lt = s.launchTime;
+    w.comment(" COM Launch Time (UTC):    ", "",
+              fmt("%04d-%02d-%02d %02d:%02d:%02d", lt.year, lt.month, lt.day, lt.hour, lt.minute, lt.second));
+    w.comment(" COM Sonde ID/Type/Rev/Buil", "t/Sensors:",
+              s.sondeId + ", " + t.sondeTypeCode + ", " + t.sondeRevision + ", " + t.sondeBuildTime + ", " +
+                  t.sensorModule + "," + t.gpsModule);
+    const UtcTime obs = fromEpochSeconds(toEpochSeconds(lt) - 1);
+    w.comment(" COM Pre-launch Obs Data Sy",
+              "stem/Time:", t.launchObsSource + fmt(", %02d:%02d:%02d", obs.hour, obs.minute, obs.second));
+    w.comment(" COM Sonde Baseline Errors ", "(p,t,h):", "0.1, 0.0, 0.4");
+    w.comment(" COM Sonde Dynamic Errors  ", "(p,t,h):", "0.0, 0.0, 0.0");
+    w.comment(" COM Sonde Freq/Battery/Fir", "mware:", "403.25 MHz, 9.1 V, " + t.sondeFirmware);
+    w.comment(" COM Data Type/Data Channel", ":", "FULL, 4 Hz, " + t.dataChannel);
+    std::string name = compactTime(lt);
+    name.insert(0, 1, 'D');
+    name += ".1";
+    w.comment(" COM Sounding Name:        ", "", name);
+    w.comment(" COM Standard Comments:    ", "", t.standardComments);
+    w.text("VER", " " + t.systemName + ", dropsonde receiver");
+    w.text("FMT", " FMT 1.7, 0.25 second winds");
+    w.text("TDF", " 0.000   met/wind time offset, s");
+    w.text("END", " End of sounding " + s.sondeId);
+    return w.result();
+}
+
+}  // namespace
+
 std::string formatDFile(const DropSettings& s, const SimulatedDrop& drop) {
+    if (currentLayout(s)) return formatCurrentDFile(s, drop);
     Writer w(s);
     const DropTexts& t = s.texts;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace velta::sim {
 
@@ -9,6 +10,11 @@ namespace velta::sim {
 struct DataRecord {
     char letter = 'S';      // 'P' pre-launch, 'A' launch observation, 'S' sounding data
     bool crcError = false;  // received with a checksum error
+    // Current layout: the data system's status digits, one per part (1 = no
+    // valid PTU, no valid wind and GPS), and the sonde id when the record is
+    // another sonde's (empty: the dropped sonde's).
+    bool ptuFlag = false, windFlag = false;
+    std::string sondeId;
     double time = 0.0;      // s since launch
     std::optional<double> pressure, temperature, rh1, rh2, rh3;
     std::optional<double> windDirection, windSpeed, verticalVelocity;

@@ -50,6 +50,19 @@ DropSettings defaultSettings(DropKind kind) {
     return s;
 }
 
+bool currentLayout(const DropSettings& s) {
+    return s.layout == Layout::Current || (s.layout == Layout::Auto && s.formatVersion >= 1.7);
+}
+
+void applyLayout(DropSettings& s) {
+    if (!currentLayout(s)) return;
+    s.rate = 4;
+    s.instrument.splitPtu = true;
+    s.instrument.currentLayout = true;
+    if (s.texts.standardComments.empty()) s.texts.standardComments = "Good Drop";
+    if (s.scenario == Scenario::Cloud) s.instrument.cloudExcess = 3.0;
+}
+
 ProfileShape profileFor(DropKind kind) {
     return kind == DropKind::Hurricane ? hurricaneProfile() : researchProfile();
 }

@@ -12,6 +12,21 @@ namespace velta::sim {
 
 enum class DropKind { Hurricane, Research };
 
+// The file layout: the older one (version, format and time-difference records
+// first, 20 s of pre-launch records, one status digit), or the one current
+// data systems write for format 1.7 (station line, minutes of pre-launch
+// records, a status digit per part, the full trailer). Auto: current for 1.7.
+enum class Layout { Auto, Classic, Current };
+
+// What happens besides the drop itself (current layout).
+enum class Scenario {
+    Good,             // a good drop to the sea
+    Cloud,            // a saturated layer, where the humidity sensor reads up to about 104 %
+    SecondSentinels,  // a second sonde's records, all sentinels, interleaved
+    SecondCabin,      // a second sonde in the cabin: valid cabin data under its own id, 40 min
+    LaunchNamesEmpty  // the LAU record names a nearly empty second sonde; the falling one and A carry another
+};
+
 // The descriptive texts the data system writes into the comment records.
 struct DropTexts {
     std::string systemName = "KARVO Airborne Data System 4.2.1";
@@ -29,6 +44,12 @@ struct DropTexts {
     std::string sondeFirmware;
     std::string dataChannel;
     std::string launchObsSource = "Aircraft flight-level data";
+    // Current layout: the sonde record's type code, revision, build time and modules.
+    std::string sondeTypeCode = "3";
+    std::string sondeRevision = "A2";
+    std::string sondeBuildTime = "20231129T154352Z";
+    std::string sensorModule = "KPTU-7";
+    std::string gpsModule = "KGPS-3";
 };
 
 struct DropSettings {
@@ -42,7 +63,11 @@ struct DropSettings {
     double launchLat = 0.0;
     double launchLon = 0.0;
     std::string sondeId;
-    int preLaunchRecords = 20;
+    int preLaunchRecords = 20;    // classic layout, one a second
+    double preLaunchMinutes = 5;  // current layout, 4 a second
+    Layout layout = Layout::Auto;
+    Scenario scenario = Scenario::Good;
+    std::string secondSondeId = "252405190";
     SondeBody sonde;
     InstrumentSettings instrument;
     DropTexts texts;
@@ -50,6 +75,11 @@ struct DropSettings {
 
 // Everything set to the kind's usual drop; the caller then applies its options.
 DropSettings defaultSettings(DropKind kind);
+
+bool currentLayout(const DropSettings& settings);
+// The settings a current-layout drop needs (4 Hz, PTU on every other record,
+// the scenario's atmosphere and sensor); nothing for the classic layout.
+void applyLayout(DropSettings& settings);
 
 ProfileShape profileFor(DropKind kind);
 const char* kindName(DropKind kind);

@@ -42,16 +42,23 @@ DataRecord measure(const TruthSample& s, Noise& noise, const InstrumentSettings&
     r.time = s.time;
     r.pressure = s.pressure + settings.pressureDefect + noise(0.04);
     r.temperature = s.sensorTemperature + noise(0.08);
-    // Two humidity sensors side by side, each with its own noise; no third sensor.
-    r.rh1 = clampRh(s.sensorRh + noise(0.6));
-    r.rh2 = clampRh(s.sensorRh + noise(0.6));
+    // Two humidity sensors side by side, each with its own noise; no third
+    // sensor. A wetted sensor reads above saturation in cloud.
+    if (settings.cloudExcess > 0.0) {
+        const double excess = settings.cloudExcess * std::clamp((s.sensorRh - 96.0) / 4.0, 0.0, 1.0);
+        r.rh1 = std::clamp(s.sensorRh + excess + noise(0.6), 0.0, 105.0);
+        r.rh2 = std::clamp(s.sensorRh + excess + noise(0.6), 0.0, 105.0);
+    } else {
+        r.rh1 = clampRh(s.sensorRh + noise(0.6));
+        r.rh2 = clampRh(s.sensorRh + noise(0.6));
+    }
     const WindVector w = windFromComponents(s.sondeU + noise(0.2), s.sondeV + noise(0.2));
     r.windSpeed = w.speed;
     r.windDirection = w.direction;
     r.verticalVelocity = -s.fallSpeed + noise(0.15);
     r.lat = s.lat + noise(1.5) * 0.001 / kmPerDegreeLatitude(s.lat);
     r.lon = s.lon + noise(1.5) * 0.001 / kmPerDegreeLongitude(s.lat);
-    const double gpsAltitude = s.geometric + noise(2.5);
+    const double gpsAltitude = s.geometric + settings.gpsAltitudeBias * (settings.currentLayout ? 1.0 : 0.0) + noise(2.5);
     r.gpsAltitude = gpsAltitude;
     r.altitude = geopotentialFromGeometric(gpsAltitude);
     r.windError = 0.3;
@@ -161,6 +168,41 @@ void addCrcErrors(std::vector<DataRecord>& records, std::size_t first, const Ins
     }
 }
 
+// The data system's status digits by part, as current files carry them: a
+// record without PTU (every other one) or without winds is flagged for that
+// part. The digits and the values do not always agree: a few PTU-flagged
+// records keep PTU values, and most records in a run of distrusted winds keep
+// their wind values.
+void setPartStatus(std::vector<DataRecord>& records, std::size_t first, const InstrumentSettings& settings) {
+    Random rng(settings.seed, "status");
+    for (DataRecord& r : records) {
+        r.ptuFlag = !r.pressure && !r.temperature && !r.rh1;
+        r.windFlag = !r.windSpeed && !r.windDirection;
+        if (r.time < settings.geopotentialDelay) r.altitude.reset();
+    }
+    for (std::size_t i = first; i < records.size(); ++i) {
+        DataRecord& r = records[i];
+        if (r.ptuFlag && i > 0 && rng.uniform() < 0.01) {
+            // Flagged but filled: the previous record's PTU repeated.
+            const DataRecord& before = records[i - 1];
+            r.pressure = before.pressure;
+            r.temperature = before.temperature;
+            r.rh1 = before.rh1;
+            r.rh2 = before.rh2;
+        }
+        if (r.crcError) r.ptuFlag = r.windFlag = true;
+    }
+    for (int k = 0; k < settings.windDropouts && first + 20 < records.size(); ++k) {
+        const auto start = static_cast<std::size_t>(
+            rng.integer(static_cast<int>(first), static_cast<int>(records.size() - 20)));
+        const auto length = static_cast<std::size_t>(rng.integer(3, 10));
+        for (std::size_t i = start; i < start + length; ++i) {
+            records[i].windFlag = true;
+            if (rng.uniform() < 0.2) clearGps(records[i]);
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<DataRecord> observeDrop(const FallResult& fall, const InstrumentSettings& settings) {
@@ -185,6 +227,7 @@ std::vector<DataRecord> observeDrop(const FallResult& fall, const InstrumentSett
     addMissingGaps(records, firstLocked + 4, settings);
     addSpikes(records, firstLocked, settings, used);
     addCrcErrors(records, firstLocked, settings, used);
+    if (settings.currentLayout) setPartStatus(records, firstLocked + 4, settings);
     return records;
 }
 

@@ -17,6 +17,16 @@ struct InstrumentSettings {
     int spikes = 0;                // large single-record outliers
     int crcErrors = 0;             // records received with a checksum error
     int missingGaps = 0;           // short runs of records that lost a quantity
+    // Current layout: status digits by part, with the disagreements real files
+    // show (a few PTU-flagged records with PTU values, wind-flagged records that
+    // mostly keep their winds), geopotential altitude missing at first, and
+    // GPS altitudes referred to a geoid a little below the sea surface.
+    bool currentLayout = false;
+    int windDropouts = 4;            // runs of records whose winds the data system distrusts
+    double geopotentialDelay = 8.0;  // s after release without field 14
+    double gpsAltitudeBias = -2.0;   // m
+    // A wetted humidity sensor in cloud reads this much above saturation (%).
+    double cloudExcess = 0.0;
 };
 
 // The sounding (S) records: one per truth sample after release, as the sonde's

@@ -73,6 +73,26 @@ ProfileShape researchProfile() {
     return s;
 }
 
+ProfileShape withCloudLayer(ProfileShape shape, double bottom, double top) {
+    std::vector<ProfileNode> humidity;
+    bool placed = false;
+    for (const ProfileNode& n : shape.humidity) {
+        if (n.pressure <= bottom && n.pressure >= top) continue;
+        if (!placed && n.pressure < top) {
+            humidity.push_back({bottom, 100.0});
+            humidity.push_back({top, 100.0});
+            placed = true;
+        }
+        humidity.push_back(n);
+    }
+    if (!placed) {
+        humidity.push_back({bottom, 100.0});
+        humidity.push_back({top, 100.0});
+    }
+    shape.humidity = humidity;
+    return shape;
+}
+
 ModelAtmosphere::ModelAtmosphere(ProfileShape shape, std::uint64_t seed) : shape_(std::move(shape)) {
     Random rng(seed, "atmosphere");
     // Wavelengths of 0.8 to 3 km keep the structure gentle enough that it adds
@@ -101,7 +121,9 @@ AirState ModelAtmosphere::at(double pressure) const {
     const double lnp = std::log(pressure);
     AirState a{};
     a.temperature = interpolate(shape_.temperature, pressure) + waves(temperatureWaves_, lnp);
-    a.rh = std::clamp(interpolate(shape_.humidity, pressure) + waves(humidityWaves_, lnp), 1.0, 100.0);
+    // A saturated layer stays saturated; elsewhere the fine structure plays.
+    const double rh = interpolate(shape_.humidity, pressure);
+    a.rh = rh >= 100.0 ? 100.0 : std::clamp(rh + waves(humidityWaves_, lnp), 1.0, 100.0);
 
     // Speed and direction are joined separately, turning the short way round.
     const auto& nodes = shape_.wind;

@@ -40,6 +40,10 @@ ProfileShape hurricaneProfile();
 // near 210 hPa.
 ProfileShape researchProfile();
 
+// The shape with a saturated (cloud) layer between the two pressures: the
+// humidity is 100 % there and rises to it from the nodes outside.
+ProfileShape withCloudLayer(ProfileShape shape, double bottom, double top);
+
 struct AirState {
     double temperature;  // °C
     double rh;           // %

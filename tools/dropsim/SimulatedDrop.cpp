@@ -1,13 +1,17 @@
 #include "SimulatedDrop.h"
 
 #include "AirColumn.h"
+#include "CabinRecords.h"
 #include "Instrument.h"
 #include "ModelAtmosphere.h"
 
 namespace velta::sim {
 
 SimulatedDrop simulateDrop(const DropSettings& settings) {
-    const ModelAtmosphere atmosphere(profileFor(settings.kind), settings.seed);
+    ProfileShape shape = profileFor(settings.kind);
+    if (settings.scenario == Scenario::Cloud)
+        shape = withCloudLayer(shape, shape.surfacePressure - 50.0, shape.surfacePressure - 130.0);
+    const ModelAtmosphere atmosphere(shape, settings.seed);
     const AirColumn column(atmosphere);
 
     FallSettings fall;
@@ -23,9 +27,15 @@ SimulatedDrop simulateDrop(const DropSettings& settings) {
 
     SimulatedDrop drop;
     drop.fall = simulateFall(atmosphere, column, fall);
-    drop.preLaunch = preLaunchRecords(drop.fall, instrument, settings.sonde, settings.preLaunchRecords);
     drop.launchObservation = launchObservation(drop.fall, instrument);
     drop.records = observeDrop(drop.fall, instrument);
+    if (currentLayout(settings)) {
+        const Aircraft aircraft = aircraftAt(drop.fall);
+        drop.preLaunch = tubeRecords(settings, drop.fall, aircraft);
+        drop.secondSonde = secondSondeRecords(settings, drop.fall, aircraft);
+    } else {
+        drop.preLaunch = preLaunchRecords(drop.fall, instrument, settings.sonde, settings.preLaunchRecords);
+    }
     return drop;
 }
 

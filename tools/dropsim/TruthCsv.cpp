@@ -43,6 +43,18 @@ std::string formatTruthCsv(const DropSettings& s, const SimulatedDrop& drop) {
     add(out, "# chute_area_m2,%.4f\n", s.sonde.chuteAreaM2);
     add(out, "# drag_coefficient,%.3f\n", s.sonde.dragCoefficient);
     add(out, "# pressure_defect_mb,%.2f\n", s.instrument.pressureDefect);
+    if (currentLayout(s)) {
+        static const char* const kScenarios[] = {"good", "cloud", "second-sentinels", "second-cabin",
+                                                 "lau-names-empty"};
+        add(out, "# layout,current\n");
+        add(out, "# scenario,%s\n", kScenarios[static_cast<int>(s.scenario)]);
+        add(out, "# gps_altitude_bias_m,%.2f\n", s.instrument.gpsAltitudeBias);
+        add(out, "# sensor_rh_excess_in_cloud_pct,%.2f\n", s.instrument.cloudExcess);
+        if (!drop.secondSonde.empty()) {
+            add(out, "# second_sonde_id,%s\n", s.secondSondeId.c_str());
+            add(out, "# second_sonde_records,%zu\n", drop.secondSonde.size());
+        }
+    }
     out +=
         "time_s,pressure_mb,temperature_c,rh_pct,wind_speed_ms,wind_dir_deg,u_ms,v_ms,"
         "geopotential_alt_m,geometric_alt_m,lat_deg,lon_deg,fall_speed_ms,"

@@ -54,6 +54,9 @@ int main(int argc, char** argv) {
     std::optional<std::string> sondeId;
     std::string output;
     std::string truth;
+    std::string layoutText = "auto";
+    std::string scenarioText = "good";
+    std::optional<std::string> sondeType;
 
     const std::map<std::string, DropKind> kinds{{"hurricane", DropKind::Hurricane},
                                                 {"research", DropKind::Research}};
@@ -98,6 +101,26 @@ int main(int argc, char** argv) {
     app.add_option("--lat", lat, "launch latitude, degrees north")->check(CLI::Range(-89.0, 89.0));
     app.add_option("--lon", lon, "launch longitude, degrees east")->check(CLI::Range(-180.0, 180.0));
     app.add_option("--sonde-id", sondeId, "sonde identifier (digits, no blanks)");
+    app.add_option("--layout", layoutText,
+                   "file layout: current (what data systems write for format 1.7: station line, minutes of "
+                   "pre-launch records, a status digit per part, the full trailer; 4 Hz with PTU on every "
+                   "other record), classic (the older layout), auto (current for format 1.7; the default)")
+        ->check(CLI::IsMember({"auto", "current", "classic"}));
+    const std::map<std::string, Scenario> scenarios{{"good", Scenario::Good},
+                                                    {"cloud", Scenario::Cloud},
+                                                    {"second-sentinels", Scenario::SecondSentinels},
+                                                    {"second-cabin", Scenario::SecondCabin},
+                                                    {"lau-names-empty", Scenario::LaunchNamesEmpty}};
+    app.add_option("--scenario", scenarioText,
+                   "current layout only. good: a good drop; cloud: a saturated layer 50-130 mb above the "
+                   "surface where the humidity sensor reads up to about 104 %; second-sentinels: a second "
+                   "sonde's records, all missing values, interleaved; second-cabin: a second sonde in the "
+                   "cabin recording valid cabin data (near 844 mb, 22 C, the aircraft's GPS height and speed) "
+                   "for 40 minutes; lau-names-empty: the LAU record names a nearly empty second sonde while "
+                   "the falling sonde and the A record carry another id (default good)")
+        ->check(CLI::IsMember({"good", "cloud", "second-sentinels", "second-cabin", "lau-names-empty"}));
+    app.add_option("--sonde-type", sondeType,
+                   "current layout: the sonde type code in the sonde record of the trailer (default 3)");
 
     CLI11_PARSE(app, argc, argv);
 
@@ -105,6 +128,25 @@ int main(int argc, char** argv) {
     s.seed = seed;
     if (rate) s.rate = *rate;
     if (formatText) s.formatVersion = std::stod(*formatText);
+    s.layout = layoutText == "current" ? Layout::Current : layoutText == "classic" ? Layout::Classic : Layout::Auto;
+    s.scenario = scenarios.at(scenarioText);
+    if (sondeType) {
+        if (sondeType->empty() || sondeType->find_first_of(" ,\t") != std::string::npos) {
+            std::cerr << "velta-dropsim: --sonde-type must be one word without commas\n";
+            return 2;
+        }
+        s.texts.sondeTypeCode = *sondeType;
+    }
+    if (currentLayout(s)) {
+        if (rate && *rate != 4) {
+            std::cerr << "velta-dropsim: the current layout records at 4 Hz\n";
+            return 2;
+        }
+        if (s.formatVersion < 1.7) s.formatVersion = 1.7;
+    } else if (s.scenario != Scenario::Good) {
+        std::cerr << "velta-dropsim: --scenario needs the current layout (--format 1.7 or --layout current)\n";
+        return 2;
+    }
     if (launchPressure) s.launchPressure = *launchPressure;
     if (lat) s.launchLat = *lat;
     if (lon) s.launchLon = *lon;
@@ -144,6 +186,7 @@ int main(int argc, char** argv) {
     s.instrument.spikes = spikes;
     s.instrument.crcErrors = crc;
     s.instrument.missingGaps = missing;
+    applyLayout(s);
 
     const SimulatedDrop drop = simulateDrop(s);
     if (!writeFile(output, formatDFile(s, drop))) return 1;

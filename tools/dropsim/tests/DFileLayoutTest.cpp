@@ -25,6 +25,7 @@ std::vector<Case> variedDrops() {
     split.instrument.splitPtu = true;
     split.endPressure = 950.0;
     split.formatVersion = 1.7;
+    split.layout = Layout::Classic;  // the older layout with the newer version number
     DropSettings midnight = defaultSettings(DropKind::Hurricane);
     midnight.launchTime = {2025, 12, 31, 23, 58, 30};
     midnight.endPressure = 900.0;
