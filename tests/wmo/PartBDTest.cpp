@@ -141,7 +141,7 @@ TEST(PartBDTest, DoubtfulHeightsJoinExistingRegionalGroups) {
     // The groups stand on one line after the 31313 line.
     setDoubtfulHeights(m, levels, true);
     const std::vector<std::string> lines = m.lines();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "51515 10166 00025 10191 "), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "51515 10166 00025 10191"), lines.end());
 }
 
 }  // namespace

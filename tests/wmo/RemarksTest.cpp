@@ -73,13 +73,13 @@ TEST(RemarksTest, EntriesRewriteHeadingAndRemarksOfEveryPart) {
     applyRemarkEntries(m, remarkLevels(), dropHeader(), fullEntries(), MessageTime, "3.1.4");
     EXPECT_EQ(m.lines(), lines);
 
-    // The remark is cut into 65-character lines. The second piece ends in a
-    // blank, which moves to the start of the third line; the terminator ends
-    // the last.
+    // The remark is wrapped hard at column 65, the next line going on in
+    // column 1. The second piece ends in a blank, which stays in its 65th
+    // column; the terminator ends the last.
     ASSERT_EQ(remark[129], ' ');
     const std::string text = m.text(false);
     EXPECT_NE(text.find("\r\n61616 AF302 1412A KATRINA      OB 17\r\n" + remark.substr(0, 65) + "\r\n" +
-                        remark.substr(65, 64) + "\r\n " + remark.substr(130) + " =\r\nXXBB"),
+                        remark.substr(65, 65) + "\r\n" + remark.substr(130) + " =\r\nXXBB"),
               std::string::npos)
         << text;
 }
