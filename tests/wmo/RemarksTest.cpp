@@ -151,6 +151,14 @@ TEST(RemarksTest, RemarkPiecesByTheirConditions) {
     late.second = 55;  // 23:44:55 + 905 s is exactly midnight
     EXPECT_EQ(remarkText({timeOnly[0]}, late, RemarkEntries(), ""), " 0000");
 
+    // A sonde that never splashed ends in a surface level without a pressure:
+    // its time is no splash time, and only the last wind is remarked.
+    const std::vector<Level> lost = {
+        makeLevel(LevelType::SurfaceThermodynamic, {{V::Time, 545.0}}),
+        makeLevel(LevelType::LastWindAltitude62626, {{V::Pres, 950}, {V::Alt, 486}}),
+    };
+    EXPECT_EQ(remarkText(lost, h, RemarkEntries(), ""), " LST WND 486");
+
     // Excluded splash levels, last-wind altitudes of 1000 m and more, winds
     // without a direction say nothing.
     const std::vector<Level> silent = {
