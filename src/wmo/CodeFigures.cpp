@@ -85,7 +85,9 @@ std::string codeWindDirection(double speed, double direction) {
     int b = static_cast<int>(direction / 10.0);
     if (std::fmod(direction, 10.0) > 7.5) ++b;
     if (b > 35) b -= 36;
-    if (fff[0] == '0' && b == 0) return "36";
+    // North is 36: "00" is the calm figure, and with fff of 500 and more the
+    // direction 005.
+    if (b == 0 && fff[0] < '5') return "36";
     return format("%02d", b);
 }
 

@@ -8,8 +8,8 @@
 
 namespace velta {
 
-// Knots per m/s as the message codes them.
-constexpr double KnotsPerMs = 1.94;
+// Knots per m/s: 1 kt is 1852 m an hour.
+constexpr double KnotsPerMs = 3600.0 / 1852.0;
 
 // PPP: whole mb, or tenths of mb at and above the 100 mb level; "///".
 std::string codePressure(double pressure);
@@ -24,7 +24,8 @@ std::string codeDepression(double depression);
 std::string codeDewPointDepression(double temperature, double humidity);
 // fff: knots, plus 500 when the direction ends in 5; "///".
 std::string codeWindSpeed(double speed, double direction);
-// dd: tens of degrees, "36" for north and "00" for calm.
+// dd: tens of degrees, "36" for north (whatever the speed) and "00" for calm
+// or for a direction of 005 (fff of 500 and more).
 std::string codeWindDirection(double speed, double direction);
 // ddfff.
 std::string codeWind(double speed, double direction);

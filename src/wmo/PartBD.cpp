@@ -65,8 +65,11 @@ private:
 std::vector<Level> significantLevels(const std::vector<Level>& levels, const std::vector<LevelType>& types,
                                      double pmin, double pmax) {
     std::vector<Level> chosen;
+    // A level without a pressure (the surface of a sonde that never splashed)
+    // would be selected as if at 0 mb, into part D: it is not coded at all.
     for (LevelType type : types)
-        for (Level& level : selectType(levels, type, {pmin, pmax}, false)) chosen.push_back(std::move(level));
+        for (Level& level : selectType(levels, type, {pmin, pmax}, false))
+            if (level.has(LevelValue::Pres)) chosen.push_back(std::move(level));
     sortLevels(chosen);
     for (std::size_t i = chosen.size(); i-- > 1;)
         if (pressureFigures(chosen[i]) == pressureFigures(chosen[i - 1]))
@@ -152,8 +155,13 @@ MessageSection section51515(const std::vector<Level>& levels, int partIndex) {
     MessageSection section(SectionOrder::Regional51515, partIndex);
     const PressureRange range =
         partIndex == 0 || partIndex == 1 ? PressureRange{100.0001, 2000.0} : PressureRange{0.0, 100.0001};
-    const std::vector<Level> altitudes = selectType(levels, LevelType::ExtrapolatedAltitude, range, false);
-    const bool surface = !selectType(levels, LevelType::ExtrapolatedSfcPressure, range, false).empty();
+    const auto withPressure = [&](LevelType type) {
+        std::vector<Level> found = selectType(levels, type, range, false);
+        std::erase_if(found, [](const Level& level) { return !level.has(LevelValue::Pres); });
+        return found;
+    };
+    const std::vector<Level> altitudes = withPressure(LevelType::ExtrapolatedAltitude);
+    const bool surface = !withPressure(LevelType::ExtrapolatedSfcPressure).empty();
     if (altitudes.empty() && !surface) return section;
 
     section.add("51515", true);

@@ -46,8 +46,10 @@ long integerOr(const std::string& s, long fallback) {
 }
 
 std::string splashRemark(const std::vector<Level>& levels, const SoundingHeader& header) {
+    // A surface level without a pressure is where a sonde that never splashed
+    // ended: there is no splash to remark, and a bare time would read as one.
     const auto splash = firstOfType(levels, LevelType::SurfaceThermodynamic, AnyPressure, false);
-    if (!splash) return "";
+    if (!splash || !splash->has(LevelValue::Pres)) return "";
     std::string text;
     const auto lat = splash->value(LevelValue::Lat);
     const auto lon = splash->value(LevelValue::Lon);

@@ -7,58 +7,56 @@ namespace velta {
 
 namespace {
 
-// Groups longer than this are cut into lines of their own.
-constexpr std::size_t LongGroup = 64;
-constexpr std::size_t PieceLength = 65;
+// Lines are at most 65 characters, as bulletins are distributed; a group
+// too long for a line of its own is wrapped hard at that column.
+constexpr std::size_t LineWidth = 65;
 constexpr int GroupsPerLine = 11;
+// The part identifier fills a field of five, so that two blanks follow
+// "XXAA" and every group of the part stands on a six-column grid.
+constexpr std::size_t IdentifierWidth = 5;
+
+void trimTrailingBlanks(std::string& line) {
+    const auto end = line.find_last_not_of(' ');
+    line.erase(end == std::string::npos ? 0 : end + 1);
+}
 
 class LineBuilder {
 public:
     explicit LineBuilder(std::vector<std::string>& lines) : lines_(lines) {}
 
     void close() {
+        trimTrailingBlanks(line_);
         if (!line_.empty()) lines_.push_back(line_);
         line_.clear();
         count_ = 0;
     }
 
-    void add(const MessageGroup& group) {
+    void add(const MessageGroup& group, bool identifier) {
         if (group.startsLine()) close();
-        const std::string& text = group.text();
-        if (text.size() > LongGroup) {
+        std::string text = group.text();
+        if (identifier && text.size() < IdentifierWidth) text.resize(IdentifierWidth, ' ');
+        if (text.size() >= LineWidth) {
             addLong(text);
             return;
         }
+        if (!line_.empty() && line_.size() + 1 + text.size() > LineWidth) close();
+        if (!line_.empty()) line_ += ' ';
         line_ += text;
-        line_ += ' ';
-        if (count_ == GroupsPerLine - 1) {
-            lines_.push_back(line_);
-            line_.clear();
-            count_ = 0;
-        } else {
-            ++count_;
-        }
+        if (++count_ == GroupsPerLine) close();
     }
 
 private:
-    // Full pieces go on lines of their own while more than a normal group is
-    // left; the rest, however short, opens the next line. A blank at the end
-    // of a piece would be lost when the line is written, so the next line
-    // begins with one.
+    // Full lines of 65 characters while more is left, the next line going on
+    // at column 1 even inside a group; the rest opens the next line. A blank
+    // in the 65th column stays, so that joining the lines gives the text back.
     void addLong(const std::string& text) {
         close();
         std::size_t pos = 0;
-        bool blankCarried = false;
-        while (text.size() - pos > LongGroup) {
-            std::string piece(blankCarried ? 1 : 0, ' ');
-            piece.append(text, pos, PieceLength);
-            pos += PieceLength;
-            blankCarried = piece.back() == ' ';
-            lines_.push_back(std::move(piece));
+        while (text.size() - pos > LineWidth) {
+            lines_.push_back(text.substr(pos, LineWidth));
+            pos += LineWidth;
         }
-        line_.assign(blankCarried ? 1 : 0, ' ');
-        line_.append(text, pos, std::string::npos);
-        line_ += ' ';
+        line_ = text.substr(pos);
         count_ = 1;
     }
 
@@ -94,8 +92,11 @@ int TempMessage::groupCount() const {
 
 void layoutPart(const MessagePart& part, std::vector<std::string>& lines) {
     LineBuilder builder(lines);
-    for (const MessageSection& section : part.sections())
-        for (const MessageGroup& group : section.groups()) builder.add(group);
+    for (const MessageSection& section : part.sections()) {
+        const bool identification = section.order() == SectionOrder::Identification;
+        for (const MessageGroup& group : section.groups())
+            builder.add(group, identification && group.startsLine());
+    }
     builder.close();
 }
 
@@ -106,11 +107,7 @@ std::vector<std::string> TempMessage::lines() const {
 }
 
 void TempMessage::write(std::ostream& out, bool appendNNNN) const {
-    for (const std::string& line : lines()) {
-        const auto end = line.find_last_not_of(' ');
-        if (end != std::string::npos) out.write(line.data(), static_cast<std::streamsize>(end + 1));
-        out << "\r\n";
-    }
+    for (const std::string& line : lines()) out << line << "\r\n";
     if (appendNNNN) out << "NNNN";
 }
 

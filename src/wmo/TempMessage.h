@@ -30,10 +30,12 @@ public:
     // Number of groups over all parts.
     int groupCount() const;
 
-    // The printed lines, each with its trailing space.
+    // The printed lines as bulletins are distributed: at most 65 characters,
+    // two blanks after the part identifier, long groups wrapped hard at column
+    // 65. No line ends in a blank but a wrapped one whose 65th character is.
     std::vector<std::string> lines() const;
-    // Every line without its trailing spaces and ended by CR LF; with
-    // appendNNNN, "NNNN" after the last line (no line end).
+    // Every line ended by CR LF; with appendNNNN, "NNNN" after the last line
+    // (no line end).
     void write(std::ostream& out, bool appendNNNN) const;
     std::string text(bool appendNNNN) const;
     // The lines in pages of 48 for printing.

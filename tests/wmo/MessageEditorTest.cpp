@@ -48,8 +48,8 @@ TEST(MessageEditorTest, CommandsAndCounters) {
     EXPECT_EQ(editor.changedGroupsText(), "modified groups:2");
     EXPECT_EQ(message.groupCount(), 13);
     // A group inserted before a line start ends the line before it.
-    EXPECT_EQ(message.lines()[0], "UZNT13 KNHC 271900 ZZZZ ");
-    EXPECT_EQ(message.lines()[1], "XXAA 77187 99215 70916 = ");
+    EXPECT_EQ(message.lines()[0], "UZNT13 KNHC 271900 ZZZZ");
+    EXPECT_EQ(message.lines()[1], "XXAA  77187 99215 70916 =");
 }
 
 TEST(MessageEditorTest, ReferencesOutsideTheMessageChangeNothing) {
@@ -90,7 +90,7 @@ TEST(MessageEditorTest, PrintPagesStartWithTheCounts) {
     ASSERT_EQ(pages[0].lines.size(), 2u + message.lines().size());
     EXPECT_EQ(pages[0].lines[0], "13 orginal groups in message; 1 groups were deleted, inserted or modified");
     EXPECT_EQ(pages[0].lines[1], "     ");
-    EXPECT_EQ(pages[0].lines[2], "UZNT13 KNHC 271900 ");
+    EXPECT_EQ(pages[0].lines[2], "UZNT13 KNHC 271900");
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ public:
 };
 
 const char* const WrittenLines =
-    "UZNT13 KNHC 271900\r\nXXAA 77187 99215 70916 08132 =\r\nXXBB 77188 99215 =\r\n";
+    "UZNT13 KNHC 271900\r\nXXAA  77187 99215 70916 08132 =\r\nXXBB  77188 99215 =\r\n";
 
 TEST(MessageFileTest, SavesWithAndWithoutNNNN) {
     const TempMessage message = test::smallMessage();
@@ -86,7 +86,7 @@ TEST(MessageMailTest, SubjectBodyAndRecipients) {
     const TempMessage message = test::smallMessage();
     const MailMessage plain = composeMail(message, "ops@example.org", false);
     EXPECT_EQ(plain.subject, "VELTA generated WMO message UZNT13");
-    EXPECT_EQ(plain.body, "UZNT13 KNHC 271900 \nXXAA 77187 99215 70916 08132 = \nXXBB 77188 99215 = \n");
+    EXPECT_EQ(plain.body, "UZNT13 KNHC 271900\nXXAA  77187 99215 70916 08132 =\nXXBB  77188 99215 =\n");
     const MailMessage nnnn = composeMail(message, "ops@example.org", true);
     EXPECT_EQ(nnnn.body, plain.body + "NNNN\n");
 

@@ -36,24 +36,24 @@ TEST(PartACTest, SmallDropCodesPartsAAndB) {
     const TempMessage m = codeDropMessage(smallDrop(), dropHeader(), false);
     ASSERT_EQ(m.parts().size(), 2u);
     const std::vector<std::string> expected = {
-        "UZNT13 UZxx13 000000 ",
-        "XXAA 78183 99253 70756 08055 99012 28000 27519 00105 27000 09019 ",
-        "92780 22400 18023 85512 18000 ///// 70150 090// 20039 50583 06300 ",
-        "24549 40757 17100 25054 30965 32100 26058 25036 41100 20180 ///// ",
-        "88999 77999 ",
-        "31313 0//// 81810 ",
-        "61616 = ",
-        "XXBB 7818/ 99253 70756 08055 00012 28000 ",
-        "21212 00012 27519 ",
-        "31313 0//// 81810 ",
-        "61616 = ",
+        "UZNT13 UZxx13 000000",
+        "XXAA  78183 99253 70756 08055 99012 28000 27519 00105 27000 09019",
+        "92780 22400 18023 85512 18000 ///// 70150 090// 20039 50583 06300",
+        "24549 40757 17100 25054 30965 32100 26058 25036 41100 20180 /////",
+        "88999 77999",
+        "31313 0//// 81810",
+        "61616 =",
+        "XXBB  7818/ 99253 70756 08055 00012 28000",
+        "21212 00012 27519",
+        "31313 0//// 81810",
+        "61616 =",
     };
     EXPECT_EQ(m.lines(), expected);
 }
 
 TEST(PartACTest, WithoutAbbreviatedHeadingPartAStartsWithItsIdentifier) {
     const TempMessage m = codeDropMessage(smallDrop(), dropHeader(), true);
-    EXPECT_EQ(m.lines().front().substr(0, 5), "XXAA ");
+    EXPECT_EQ(m.lines().front().substr(0, 6), "XXAA  ");
 }
 
 // Up to two groups that follow a group of the list.

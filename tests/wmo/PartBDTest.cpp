@@ -141,7 +141,28 @@ TEST(PartBDTest, DoubtfulHeightsJoinExistingRegionalGroups) {
     // The groups stand on one line after the 31313 line.
     setDoubtfulHeights(m, levels, true);
     const std::vector<std::string> lines = m.lines();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "51515 10166 00025 10191 "), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "51515 10166 00025 10191"), lines.end());
+}
+
+TEST(PartBDTest, LevelsWithoutAPressureAreNeverCodedInPartD) {
+    // A drop from above 100 mb that ended over the sea: the surface levels
+    // carry no pressure, the extrapolated surface pressure stands for them.
+    const std::vector<Level> levels = sorted({
+        standardLevel(70, 18500, -65.0, 5),
+        makeLevel(LevelType::UppermostThermodynamic, {{V::Pres, 80.0}, {V::Tdry, -66.0}}),
+        makeLevel(LevelType::UppermostWinds, {{V::Pres, 80.0}, {V::Wspd, 10}, {V::Wdir, 270}}),
+        makeLevel(LevelType::SurfaceThermodynamic, {{V::Time, 900.0}}),
+        makeLevel(LevelType::SurfaceWinds, {{V::Time, 900.0}, {V::Wspd, 5}, {V::Wdir, 90}}),
+        makeLevel(LevelType::ExtrapolatedSfcPressure, {{V::Time, 900.0}, {V::Pres, 1004.0}}),
+    });
+    const TempMessage m = codeDropMessage(levels, dropHeader(), true);
+    ASSERT_EQ(m.parts().size(), 4u);
+    EXPECT_EQ(groupTexts(m, 3, SectionOrder::SignificantTemperature),
+              (std::vector<std::string>{"11800", "661//"}));
+    EXPECT_EQ(groupTexts(m, 3, SectionOrder::SignificantWind),
+              (std::vector<std::string>{"21212", "11800", "27019"}));
+    EXPECT_TRUE(groupTexts(m, 3, SectionOrder::Regional51515).empty());
+    EXPECT_EQ(groupTexts(m, 1, SectionOrder::Regional51515), (std::vector<std::string>{"51515", "10191"}));
 }
 
 }  // namespace

@@ -73,13 +73,13 @@ TEST(RemarksTest, EntriesRewriteHeadingAndRemarksOfEveryPart) {
     applyRemarkEntries(m, remarkLevels(), dropHeader(), fullEntries(), MessageTime, "3.1.4");
     EXPECT_EQ(m.lines(), lines);
 
-    // The remark is cut into 65-character lines. The second piece ends in a
-    // blank, which moves to the start of the third line; the terminator ends
-    // the last.
+    // The remark is wrapped hard at column 65, the next line going on in
+    // column 1. The second piece ends in a blank, which stays in its 65th
+    // column; the terminator ends the last.
     ASSERT_EQ(remark[129], ' ');
     const std::string text = m.text(false);
     EXPECT_NE(text.find("\r\n61616 AF302 1412A KATRINA      OB 17\r\n" + remark.substr(0, 65) + "\r\n" +
-                        remark.substr(65, 64) + "\r\n " + remark.substr(130) + " =\r\nXXBB"),
+                        remark.substr(65, 65) + "\r\n" + remark.substr(130) + " =\r\nXXBB"),
               std::string::npos)
         << text;
 }
@@ -150,6 +150,14 @@ TEST(RemarksTest, RemarkPiecesByTheirConditions) {
     late.minute = 44;
     late.second = 55;  // 23:44:55 + 905 s is exactly midnight
     EXPECT_EQ(remarkText({timeOnly[0]}, late, RemarkEntries(), ""), " 0000");
+
+    // A sonde that never splashed ends in a surface level without a pressure:
+    // its time is no splash time, and only the last wind is remarked.
+    const std::vector<Level> lost = {
+        makeLevel(LevelType::SurfaceThermodynamic, {{V::Time, 545.0}}),
+        makeLevel(LevelType::LastWindAltitude62626, {{V::Pres, 950}, {V::Alt, 486}}),
+    };
+    EXPECT_EQ(remarkText(lost, h, RemarkEntries(), ""), " LST WND 486");
 
     // Excluded splash levels, last-wind altitudes of 1000 m and more, winds
     // without a direction say nothing.

@@ -58,10 +58,10 @@ TEST(TempMessageTest, ElevenGroupsALineAndLineStarts) {
 
     const std::vector<std::string> lines = m.lines();
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "11110 11111 11112 11113 11114 11115 11116 11117 11118 11119 11110 ");
-    EXPECT_EQ(lines[1], "11111 11112 ");
-    EXPECT_EQ(lines[2], "31313 0//// = ");
-    EXPECT_EQ(lines[3], "XXBB 57101 ");  // every part starts a line
+    EXPECT_EQ(lines[0], "11110 11111 11112 11113 11114 11115 11116 11117 11118 11119 11110");
+    EXPECT_EQ(lines[1], "11111 11112");
+    EXPECT_EQ(lines[2], "31313 0//// =");
+    EXPECT_EQ(lines[3], "XXBB  57101");  // every part starts a line, two blanks after its identifier
     EXPECT_EQ(m.groupCount(), 18);
 }
 
@@ -70,10 +70,9 @@ TEST(TempMessageTest, LongGroupsAreCutInto65CharacterLines) {
         std::size_t length;
         std::vector<std::size_t> lineLengths;  // before the terminator joins the last one
     };
-    // Up to 64 characters a remark is an ordinary group; beyond, full pieces
-    // of 65 take lines of their own and the rest, even none, opens the next.
-    const Case cases[] = {
-        {64, {64 + 1}}, {65, {65, 1}}, {66, {65, 2}}, {130, {65, 65, 1}}, {140, {65, 65, 11}}};
+    // Up to 64 characters a remark is an ordinary group; beyond, it is wrapped
+    // hard at column 65 and its last piece opens the next line.
+    const Case cases[] = {{64, {64}}, {65, {65}}, {66, {65, 1}}, {130, {65, 65}}, {140, {65, 65, 10}}};
     for (const Case& c : cases) {
         std::string text;
         for (std::size_t i = 0; i < c.length; ++i) text += static_cast<char>('A' + i % 26);
@@ -88,19 +87,19 @@ TEST(TempMessageTest, LongGroupsAreCutInto65CharacterLines) {
             EXPECT_EQ(lines[i + 1].size(), c.lineLengths[i]) << c.length << " line " << i;
             joined += lines[i + 1];
         }
-        EXPECT_EQ(joined, text + " ") << "nothing lost or added";
+        EXPECT_EQ(joined, text) << "nothing lost or added";
     }
 }
 
-TEST(TempMessageTest, CutAtABlankKeepsTheBlankOnTheNextLine) {
-    // The 65th character is a blank, which writing would strip from the end
-    // of the line; the continuation line begins with it.
+TEST(TempMessageTest, WrapAtABlankKeepsItInColumn65) {
+    // The continuation starts in column 1 whatever the character; a blank in
+    // the 65th column stays at the end of its line.
     const std::string text = std::string(64, 'A') + " " + "KEV 30104";
     TempMessage m;
     MessagePart& a = m.addPart(MessagePart(0));
     a.addSection(sectionOf(SectionOrder::Remarks, {text}, true));
     a.addSection(sectionOf(SectionOrder::Terminator, {"="}));
-    EXPECT_EQ(m.text(false), std::string(64, 'A') + "\r\n KEV 30104 =\r\n");
+    EXPECT_EQ(m.text(false), std::string(64, 'A') + " \r\nKEV 30104 =\r\n");
 }
 
 TEST(TempMessageTest, LongGroupLeavesAnOpenLineCountingOne) {
@@ -111,10 +110,8 @@ TEST(TempMessageTest, LongGroupLeavesAnOpenLineCountingOne) {
     a.addSection(sectionOf(SectionOrder::Remarks, texts));
     const std::vector<std::string> lines = m.lines();
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1],
-              "RRRRR " + std::string(10 * 6, ' ')
-                             .replace(0, 60, "22222 22222 22222 22222 22222 22222 22222 22222 22222 22222 "));
-    EXPECT_EQ(lines[2], "22222 ");
+    EXPECT_EQ(lines[1], "RRRRR 22222 22222 22222 22222 22222 22222 22222 22222 22222 22222");
+    EXPECT_EQ(lines[2], "22222");
 }
 
 TEST(TempMessageTest, WriteStripsTrailingBlanksAndEndsLinesWithCrLf) {
@@ -123,8 +120,8 @@ TEST(TempMessageTest, WriteStripsTrailingBlanksAndEndsLinesWithCrLf) {
     a.addSection(sectionOf(SectionOrder::Heading, {"UZNT13 KNHC 281800  "}, true));
     a.addSection(sectionOf(SectionOrder::Identification, {"XXAA", "78184"}, true));
     a.addSection(sectionOf(SectionOrder::Terminator, {"="}));
-    EXPECT_EQ(m.text(false), "UZNT13 KNHC 281800\r\nXXAA 78184 =\r\n");
-    EXPECT_EQ(m.text(true), "UZNT13 KNHC 281800\r\nXXAA 78184 =\r\nNNNN");
+    EXPECT_EQ(m.text(false), "UZNT13 KNHC 281800\r\nXXAA  78184 =\r\n");
+    EXPECT_EQ(m.text(true), "UZNT13 KNHC 281800\r\nXXAA  78184 =\r\nNNNN");
     EXPECT_EQ(TempMessage().text(true), "NNNN");
 }
 
