@@ -33,8 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
           &raw.platformtype, &raw.missionid, &raw.sondeid, &raw.sondemodel, &raw.comments, &raw.operatorName,
           &raw.datatype, &raw.projectid, &raw.launchobssource, &raw.launchobstime})
         sink = sink + s->size();
-    sink = sink + static_cast<std::size_t>(raw.timeOfDay() + raw.year + raw.month + raw.day) +
-           static_cast<std::size_t>(raw.ascending) +
+    // Sums in unsigned arithmetic: the date fields of a rejected file may be any int.
+    for (int v : {raw.year, raw.month, raw.day, raw.hour, raw.minute, raw.second})
+        sink = sink + static_cast<std::size_t>(static_cast<unsigned>(v));
+    if (file.valid()) {
+        // An accepted file has a real launch date and time.
+        if (raw.month < 1 || raw.month > 12 || raw.day < 1 || raw.day > 31 || raw.hour < 0 || raw.hour > 23 ||
+            raw.minute < 0 || raw.minute > 59 || raw.second < 0 || raw.second > 59)
+            std::abort();
+        sink = sink + static_cast<std::size_t>(raw.timeOfDay());
+    }
+    sink = sink + static_cast<std::size_t>(raw.ascending) +
            static_cast<std::size_t>(raw.pressure + raw.temperature + raw.rh + raw.speed + raw.direction +
                                         raw.altitude + raw.gpsaltitude + raw.longitude + raw.latitude +
                                         raw.ptuwindtimediff + raw.launchTime !=

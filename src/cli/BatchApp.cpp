@@ -2,11 +2,17 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <new>
+
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <ctime>
 #include <memory>
@@ -17,27 +23,42 @@
 #include <vector>
 
 #include "BuildInfo.h"
+#include "cli/BatchInputs.h"
 #include "cli/BatchOptions.h"
 #include "cli/BatchOutputs.h"
 #include "cli/BatchRunner.h"
 #include "cli/ConfigLocation.h"
 #include "cli/Progress.h"
+#include "cli/RunConfiguration.h"
 #include "cli/SoundingReport.h"
+#include "config/AtomicOutput.h"
 #include "config/ConfigSet.h"
 #include "config/Registry.h"
 #include "document/KarvoEdDoc.h"
 #include "document/SoundingProcessor.h"
+#include "io/SoundingReader.h"
 #include "wmo/DoubtfulHeights.h"
+#include "wmo/RemarkEntryCheck.h"
 #include "wmo/Remarks.h"
 
 namespace velta::cli {
 namespace {
 
+// Exit statuses; a run that meets several conditions answers the highest.
+constexpr int kExitRejected = 1;     // a file rejected or not processed, or no configuration
+constexpr int kExitUsage = 2;        // a usage error: nothing was processed
+constexpr int kExitWriteFailed = 3;  // an output file or standard output could not be written
+
 // One file through the pipeline with a configuration set of its own over the
-// worker's registry; nothing is ever saved.
-FileResult processFile(const std::string& file, const BatchOptions& options, Registry& registry) {
+// worker's copy of the run's configuration; nothing is ever saved.
+FileResult processOneFile(const std::string& file, const BatchOptions& options, OptionStore& store,
+                          const InputFiles& inputs) {
     FileResult result;
-    ConfigSet configuration(registry);
+    if (std::string problem = inputProblem(file); !problem.empty()) {
+        result.errors = problem;
+        return result;
+    }
+    ConfigSet configuration(store);
     std::string problem;
     applyOptionAssignments(configuration, options.assignments, problem);  // checked before the run
 
@@ -54,6 +75,11 @@ FileResult processFile(const std::string& file, const BatchOptions& options, Reg
     result.accepted = true;
     processor.processAll();
     result.qcFailed = processor.qcFailed();
+    if (!processor.noMessageReason().empty()) {
+        // Without data for a message the file is not processed.
+        result.accepted = false;
+        result.errors = file + ": " + processor.noMessageReason() + "\n";
+    }
     if (TempMessage* message = processor.message(); message && processor.levels()) {
         const SoundingHeader header = processor.header();
         if (!header.ascending) {
@@ -62,7 +88,11 @@ FileResult processFile(const std::string& file, const BatchOptions& options, Reg
             if (options.doubtfulHeights) setDoubtfulHeights(*message, processor.levels()->levels(), true);
         }
     }
-    if (!options.writes.empty()) result.errors += writeOutputs(file, processor, options.writes, options.outputDir);
+    if (!options.writes.empty()) {
+        const std::string problems = writeOutputs(file, processor, options.writes, options.outputDir, inputs);
+        result.writeFailed = !problems.empty();
+        result.errors += problems;
+    }
     std::ostringstream out;
     if (options.showing("summary")) writeSoundingReport(out, file, processor);
     if (options.showing("levels")) {
@@ -73,6 +103,48 @@ FileResult processFile(const std::string& file, const BatchOptions& options, Reg
     result.report = out.str();
     return result;
 }
+
+// A file that takes more memory than there is fails alone, not the batch.
+FileResult processFile(const std::string& file, const BatchOptions& options, OptionStore& store,
+                       const InputFiles& inputs) {
+    try {
+        return processOneFile(file, options, store, inputs);
+    } catch (const std::bad_alloc&) {
+        FileResult result;
+        result.errors = file + ": not enough memory to process this file.\n";
+        return result;
+    }
+}
+
+// Standard output, where a failed write is noticed once and said on standard error.
+class ReportOutput {
+public:
+    void write(const std::string& text) {
+        if (failed_ || text.empty()) return;
+        std::cout << text;
+        std::cout.flush();
+        check();
+    }
+    // Flushes what is left; true when everything reached standard output.
+    bool finish() {
+        if (!failed_) {
+            std::cout.flush();
+            check();
+        }
+        return !failed_;
+    }
+
+private:
+    void check() {
+        const bool bad = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout);
+        if (!bad) return;
+        failed_ = true;
+        const int error = errno;
+        std::cerr << "velta-batch: cannot write to standard output" << (error ? ": " : "")
+                  << (error ? std::strerror(error) : "") << "; the report is incomplete\n";
+    }
+    bool failed_ = false;
+};
 
 std::vector<std::string> splitList(const std::string& text) {
     std::vector<std::string> parts;
@@ -89,14 +161,21 @@ std::optional<std::time_t> parseUtcMinute(const std::string& text) {
     if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d%c", &t.tm_year, &t.tm_mon, &t.tm_mday, &t.tm_hour, &t.tm_min,
                     &rest) != 5)
         return std::nullopt;
-    if (t.tm_mon < 1 || t.tm_mon > 12 || t.tm_mday < 1 || t.tm_mday > 31 || t.tm_hour > 23 || t.tm_min > 59)
-        return std::nullopt;
+    if (!launchDateTimeValid(t.tm_year, t.tm_mon, t.tm_mday, t.tm_hour, t.tm_min, 0)) return std::nullopt;
     t.tm_year -= 1900;
     t.tm_mon -= 1;
     return timegm(&t);
 }
 
 int defaultJobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
+
+// A check for a remark entry: printable ASCII of at most the field's width.
+std::function<std::string(const std::string&)> remarkText(std::size_t width) {
+    return [width](const std::string& text) -> std::string {
+        if (validRemarkText(text, width)) return {};
+        return "expected at most " + std::to_string(width) + " printable ASCII characters";
+    };
+}
 
 }  // namespace
 
@@ -145,32 +224,55 @@ int runBatch(int argc, char** argv) {
     auto* remarks = app.add_option_group("Heading and remarks",
                                          "The operator's entries for the heading, 61616 and 62626 of a drop's "
                                          "message; unset ones come from the configuration set");
-    remarks->add_option("--icao", options.icao, "ICAO identifier of the heading (4 characters)");
-    remarks->add_option("--header-override", options.headerOverride, "Abbreviated heading override");
+    remarks->add_option("--icao", options.icao, "ICAO identifier of the heading (4 letters)")
+        ->check([](const std::string& text) -> std::string {
+            return validIcao(text) ? std::string() : "expected four letters A to Z";
+        });
+    remarks->add_option("--header-override", options.headerOverride, "Abbreviated heading override")
+        ->check(remarkText(RemarkEntries::HeaderOverrideLength));
     remarks->add_option("--correction", options.correction, "Correction number (COR nn)")->check(CLI::Range(0, 99));
-    remarks->add_option("--agency", options.agency, "Agency and aircraft (61616)");
-    remarks->add_option("--storm", options.storm, "Mission storm system (61616)");
-    remarks->add_option("--mission", options.missionId, "Mission identifier (61616)");
-    remarks->add_option("--observation", options.observation, "Observation number (61616 OB nn)");
+    remarks->add_option("--agency", options.agency, "Agency and aircraft (61616)")
+        ->check(remarkText(RemarkEntries::AgencyLength));
+    remarks->add_option("--storm", options.storm, "Mission storm system (61616)")
+        ->check(remarkText(RemarkEntries::StormLength));
+    remarks->add_option("--mission", options.missionId, "Mission identifier (61616)")
+        ->check(remarkText(RemarkEntries::MissionIdLength));
+    remarks->add_option("--observation", options.observation, "Observation number (61616 OB nn)")
+        ->check(remarkText(RemarkEntries::ObservationLength));
     remarks->add_option("--environment", options.environment, "Drop environment (62626)")
         ->check(CLI::IsMember({"", "EYE", "EYEWALL", "RAINBAND", "MXWNDBND"}));
-    remarks->add_option("--azimuth", options.azimuth, "Eyewall azimuth, degrees")->check(CLI::Range(0.0, 360.0));
-    remarks->add_option("--retransmission", options.retransmission, "Retransmitted observation number");
+    remarks->add_option("--azimuth", options.azimuth, "Eyewall azimuth, degrees (0 to 360)")
+        ->check([](const std::string& text) -> std::string {
+            double value = 0.0;
+            if (!parseNumber(text, value) || value < 0.0 || value > 360.0) return "expected 0 to 360 degrees";
+            return {};
+        });
+    remarks->add_option("--retransmission", options.retransmission, "Retransmitted observation number")
+        ->check(remarkText(RemarkEntries::RetransmissionLength));
     remarks->add_flag("--corrected", options.correctedReport, "Corrected report");
     remarks->add_flag("--last-report", options.lastReport, "Last report of the mission");
-    remarks->add_option("--atcf", options.atcfId, "ATCF storm identifier");
+    remarks->add_option("--atcf", options.atcfId, "ATCF storm identifier")->check(remarkText(RemarkEntries::AtcfLength));
     remarks->add_flag("--doubtful-heights", options.doubtfulHeights, "Mark the heights doubtful (10166)");
     options.jobs = defaultJobs();
     app.add_option("-j,--jobs", options.jobs, "Files processed in parallel (default: the number of cores)")
         ->check(CLI::Range(1, 256))
         ->capture_default_str();
+    app.footer(
+        "Exit status: 0 when every file was processed and every output written; 1 when a file was rejected or "
+        "not processed (no message could be coded from its data), or the configuration cannot be read; 2 for a "
+        "usage error; 3 when an output file or standard output could not be written (over 1).\n"
+        "Inputs must be regular files of at most 64 MiB. No output replaces an input of the run, two inputs "
+        "whose outputs would share names are refused (the later one), and a symbolic link at an output's place "
+        "is replaced, never written through.");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         // Help and version answer 0; every usage error answers 2.
         int code = app.exit(e);
-        return code == 0 ? 0 : 2;
+        if (code != 0) return kExitUsage;
+        return std::cout.flush() && std::fflush(stdout) == 0 ? 0 : kExitWriteFailed;
     }
+    removeTemporaryFilesOnSignals();
 
     options.show = splitList(show);
     for (const std::string& kind : splitList(writes)) {
@@ -184,7 +286,7 @@ int runBatch(int argc, char** argv) {
         std::filesystem::create_directories(options.outputDir, ec);
         if (!std::filesystem::is_directory(options.outputDir, ec) || access(options.outputDir.c_str(), W_OK) != 0) {
             std::cerr << "velta-batch: cannot write into the output directory " << options.outputDir << "\n";
-            return 2;
+            return kExitUsage;
         }
     }
     options.messageTime = messageTime.empty() ? std::time(nullptr) + 120 : *parseUtcMinute(messageTime);
@@ -194,54 +296,63 @@ int runBatch(int argc, char** argv) {
                   << "\nLooked at:";
         for (const auto& p : config.tried) std::cerr << "\n  " << p;
         std::cerr << "\n";
-        return 1;
+        return kExitRejected;
     }
 
-    // One registry per worker, read here on one thread: the XML library's set-up
-    // is not to be raced.
+    // The configuration is read once; each worker gets a copy of the chosen
+    // set's values, so the workers share nothing.
+    std::vector<std::unique_ptr<OptionStore>> stores;
     const int jobs = std::min<int>(options.jobs, static_cast<int>(options.files.size()));
-    std::vector<std::unique_ptr<Registry>> registries;
-    for (int w = 0; w < jobs; ++w) {
-        auto registry = std::make_unique<Registry>(config.path);
-        if (registry->status() != 0) {
+    {
+        Registry registry(config.path);
+        if (registry.status() != 0) {
             std::cerr << configurationBrokenMessage() << "\n(" << config.path << ")\n";
-            return 1;
+            return kExitRejected;
         }
         if (!options.setName.empty()) {
-            auto names = registry->setNames();
+            auto names = registry.setNames();
             if (std::find(names.begin(), names.end(), options.setName) == names.end()) {
                 std::cerr << "velta-batch: no configuration set named '" << options.setName << "' in "
                           << config.path << "\n";
-                return 2;
+                return kExitUsage;
             }
-            registry->setActiveSetName(options.setName);
+            registry.setActiveSetName(options.setName);
         }
-        registries.push_back(std::move(registry));
-    }
-    {
         // Check the assignments once, before any file is read.
-        ConfigSet probe(*registries.front());
+        ConfigSet chosen(registry);
         std::string problem;
-        if (!applyOptionAssignments(probe, options.assignments, problem)) {
+        if (!applyOptionAssignments(chosen, options.assignments, problem)) {
             std::cerr << "velta-batch: " << problem << "\n";
-            return 2;
+            return kExitUsage;
         }
+        for (int w = 0; w < jobs; ++w) stores.push_back(std::make_unique<CopiedOptionStore>(chosen));
     }
 
+    const InputFiles inputs(options.files);
+    const std::vector<int> clashes = outputNameClashes(options.files, options.writes, options.outputDir);
     const int total = static_cast<int>(options.files.size());
     int rejected = 0, qcErrors = 0;
+    bool writeFailed = false;
+    ReportOutput report;
     Progress progress(total, stderr);
     runJobs(
         total, jobs,
         [&](int worker, int file) {
-            return processFile(options.files[static_cast<std::size_t>(file)], options,
-                               *registries[static_cast<std::size_t>(worker)]);
+            const auto index = static_cast<std::size_t>(file);
+            if (clashes[index] >= 0) {
+                FileResult refused;
+                refused.errors = options.files[index] + ": its outputs would have the names of those of " +
+                                 options.files[static_cast<std::size_t>(clashes[index])] + "; not processed.\n";
+                return refused;
+            }
+            return processFile(options.files[index], options, *stores[static_cast<std::size_t>(worker)],
+                               inputs);
         },
         [&](int file, FileResult& r) {
             if (!r.accepted) ++rejected;
             if (r.qcFailed) ++qcErrors;
-            std::cout << r.report;
-            std::cout.flush();
+            writeFailed = writeFailed || r.writeFailed;
+            report.write(r.report);
             if (!r.errors.empty()) {
                 progress.clearLine();
                 std::cerr << r.errors;
@@ -254,7 +365,9 @@ int runBatch(int argc, char** argv) {
         std::fprintf(stderr, "%d files processed, %d rejected, %d with QC errors\n", total - rejected, rejected,
                      qcErrors);
     }
-    return rejected == 0 ? 0 : 1;
+    if (!report.finish()) writeFailed = true;
+    if (writeFailed) return kExitWriteFailed;
+    return rejected == 0 ? 0 : kExitRejected;
 }
 
 }  // namespace velta::cli

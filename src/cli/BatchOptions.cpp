@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "config/ConfigSet.h"
 #include "config/OverrideOptions.h"
@@ -16,14 +17,35 @@ bool isOverrideName(const std::string& name) {
     return false;
 }
 
+// The values an override may take: what a sounding can meet.
+struct OverrideRange {
+    const char* name;
+    double lower, upper;
+    const char* unit;
+};
+constexpr OverrideRange kOverrideRanges[] = {
+    {"launchPresOverride", 1.0, 1100.0, " mb"},   {"sfcPresOverride", 1.0, 1100.0, " mb"},
+    {"launchTdryOverride", -100.0, 60.0, " C"},   {"launchRhOverride", 0.0, 100.0, " %"},
+    {"launchWspdOverride", 0.0, 150.0, " m/s"},   {"launchWdirOverride", 0.0, 360.0, " degrees"},
+    {"launchLatOverride", -90.0, 90.0, " degrees"}, {"launchLonOverride", -180.0, 180.0, " degrees"},
+    {"launchAltOverride", -500.0, 30000.0, " m"}, {"sfcAltOverride", -500.0, 9000.0, " m"},
+    {"lastDataTimeOverride", 0.0, 86400.0, " s"},
+};
+
+std::string numberText(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+}  // namespace
+
 bool parseNumber(const std::string& text, double& value) {
     const char* begin = text.data();
     const char* end = begin + text.size();
     auto [ptr, ec] = std::from_chars(begin, end, value);
     return ec == std::errc() && ptr == end && std::isfinite(value);
 }
-
-}  // namespace
 
 bool applyOptionAssignments(ConfigSet& set, const std::vector<std::string>& assignments, std::string& problem) {
     for (const std::string& assignment : assignments) {
@@ -48,6 +70,12 @@ bool applyOptionAssignments(ConfigSet& set, const std::vector<std::string>& assi
             problem = "option " + name + " needs a number, got '" + text + "'";
             return false;
         }
+        for (const OverrideRange& range : kOverrideRanges)
+            if (name == range.name && (value < range.lower || value > range.upper)) {
+                problem = "option " + name + " must be from " + numberText(range.lower) + " to " +
+                          numberText(range.upper) + range.unit + ", got '" + text + "'";
+                return false;
+            }
         if (option)
             option->setValue(value);
         else

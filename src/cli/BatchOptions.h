@@ -35,6 +35,9 @@ struct BatchOptions {
     bool showing(const std::string& part) const;
 };
 
+// The whole text as a finite number.
+bool parseNumber(const std::string& text, double& value);
+
 // The configured entries with those given on the command line in their place.
 RemarkEntries remarkEntries(const BatchOptions& options, const ConfigSet& set);
 
@@ -42,7 +45,8 @@ RemarkEntries remarkEntries(const BatchOptions& options, const ConfigSet& set);
 // takes the value (a number for numeric options); an override name (such as
 // launchPresOverride) becomes an unbound numeric option, as the desktop's
 // override fields do. False with a reason for a malformed assignment, an
-// unknown name, or a non-numeric value of a numeric option.
+// unknown name, a non-numeric value of a numeric option, or an override out
+// of its range.
 bool applyOptionAssignments(ConfigSet& set, const std::vector<std::string>& assignments, std::string& problem);
 
 }  // namespace velta::cli

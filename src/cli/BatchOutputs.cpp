@@ -1,8 +1,14 @@
 #include "cli/BatchOutputs.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
+#include "cli/BatchInputs.h"
 #include "cli/SoundingReport.h"
 #include "document/DataExport.h"
 #include "document/SoundingProcessor.h"
@@ -12,9 +18,13 @@
 namespace velta::cli {
 namespace {
 
-bool sameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return std::filesystem::exists(b, ec) && std::filesystem::equivalent(a, b, ec);
+// A symbolic link at an output's place is replaced, never written through:
+// the link goes and the output takes its name.
+std::string removeLink(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return {};
+    return path + ": the symbolic link there cannot be replaced: " + std::strerror(errno) + "; not written\n";
 }
 
 std::string writeText(const std::string& path, const std::string& text) {
@@ -70,20 +80,32 @@ std::string outputPath(const std::string& directory, const std::string& input, c
 }
 
 std::string writeOutputs(const std::string& input, const SoundingProcessor& processor,
-                         const std::vector<std::string>& kinds, const std::string& directory) {
+                         const std::vector<std::string>& kinds, const std::string& directory,
+                         const InputFiles& inputs) {
     std::string problems;
     for (const std::string& kind : kinds) {
         const std::string path = outputPath(directory, input, kind);
-        if (sameFile(input, path)) {
-            problems += path + ": is the input file; not written\n";
+        if (inputs.contains(path)) {
+            problems += path + ": is " +
+                        (InputFiles({input}).contains(path) ? "the input file" : "an input of this run") +
+                        "; not written\n";
             continue;
         }
         if (kind == "message") {
             const TempMessage* message = processor.message();
+            // A file without data for a message was reported already.
+            if (!message && !processor.noMessageReason().empty()) continue;
             if (!message) {
                 problems += path + ": no message was coded; not written\n";
                 continue;
             }
+        }
+        if (const std::string problem = removeLink(path); !problem.empty()) {
+            problems += problem;
+            continue;
+        }
+        if (kind == "message") {
+            const TempMessage* message = processor.message();
             const bool nnnn = processor.configuration().numericValue("TempAppendNNNN").value_or(0.0) != 0.0;
             problems += writeText(path, message->text(nnnn));
         } else if (kind == "levels") {

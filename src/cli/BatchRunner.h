@@ -11,6 +11,7 @@ namespace velta::cli {
 struct FileResult {
     bool accepted = false;   // a reader accepted the file
     bool qcFailed = false;   // QC reported errors
+    bool writeFailed = false;  // an output was not written
     std::string report;      // what goes to standard output
     std::string errors;      // what goes to standard error
 };

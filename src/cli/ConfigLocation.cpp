@@ -1,5 +1,7 @@
 #include "cli/ConfigLocation.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,7 +12,11 @@
 namespace velta::cli {
 namespace {
 
-bool readable(const std::string& path) { return std::ifstream(path, std::ios::binary).is_open(); }
+// A regular file that opens: a FIFO or a device would block or never end.
+bool readable(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && std::ifstream(path, std::ios::binary).is_open();
+}
 
 }  // namespace
 
@@ -24,7 +30,7 @@ ConfigLocation locateConfiguration(const std::string& explicitPath, const std::s
     }
     LocatedFile located = locateFile("velta.xml");
     result.tried.push_back("./velta.xml");
-    if (located.found) {
+    if (located.found && readable(located.path)) {
         result.found = true;
         result.path = located.path;
         return result;

@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -25,7 +28,57 @@ std::string randomSuffix() {
     return s;
 }
 
+// The table of temporary files a signal handler removes. A slot is free (0),
+// being filled or emptied (1), or holds a path (2); the handler only reads
+// slots that hold a path, so it never sees one half-written.
+constexpr int kSlots = 256;
+constexpr std::size_t kPathBytes = 4096;
+struct TemporarySlot {
+    std::atomic<int> state{0};
+    char path[kPathBytes];
+};
+TemporarySlot temporarySlots[kSlots];
+
+int listTemporary(const std::string& path) {
+    if (path.size() >= kPathBytes) return -1;
+    for (int i = 0; i < kSlots; ++i) {
+        int expected = 0;
+        if (!temporarySlots[i].state.compare_exchange_strong(expected, 1)) continue;
+        std::memcpy(temporarySlots[i].path, path.c_str(), path.size() + 1);
+        temporarySlots[i].state.store(2);
+        return i;
+    }
+    return -1;
+}
+
+void unlistTemporary(int slot) {
+    if (slot >= 0) temporarySlots[slot].state.store(0);
+}
+
+void removeAndReraise(int signal) {
+    removeTemporaryFiles();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 }  // namespace
+
+void removeTemporaryFiles() {
+    for (TemporarySlot& slot : temporarySlots) {
+        int expected = 2;
+        if (slot.state.compare_exchange_strong(expected, 1)) {
+            ::unlink(slot.path);
+            slot.state.store(0);
+        }
+    }
+}
+
+void removeTemporaryFilesOnSignals() {
+    struct sigaction action {};
+    action.sa_handler = removeAndReraise;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(signal, &action, nullptr);
+}
 
 AtomicOutput::AtomicOutput(const std::string& path) : target_(path) {
     namespace fs = std::filesystem;
@@ -51,6 +104,7 @@ AtomicOutput::AtomicOutput(const std::string& path) : target_(path) {
         if (fd >= 0) {
             fd_ = fd;
             temp_ = candidate;
+            slot_ = listTemporary(temp_);
             break;
         }
         if (errno != EEXIST) {
@@ -69,6 +123,7 @@ AtomicOutput::AtomicOutput(const std::string& path) : target_(path) {
 AtomicOutput::~AtomicOutput() {
     if (fd_ >= 0) ::close(fd_);
     if (!committed_ && !temp_.empty()) ::unlink(temp_.c_str());
+    unlistTemporary(slot_);
 }
 
 bool AtomicOutput::fail(const std::string& what, int error) {
@@ -108,6 +163,8 @@ bool AtomicOutput::commit() {
     if (closed != 0) return fail("write", errno);
     if (::rename(temp_.c_str(), target_.c_str()) != 0) return fail("replace", errno);
     committed_ = true;
+    unlistTemporary(slot_);
+    slot_ = -1;
     const std::string dir = std::filesystem::path(target_).parent_path().string();
     const int dirFd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {

@@ -35,6 +35,7 @@ private:
     std::string target_;
     std::string temp_;
     std::string error_;
+    int slot_ = -1;  // the entry in the table of temporary files
     int fd_ = -1;
     bool committed_ = false;
 };
@@ -42,5 +43,13 @@ private:
 // The bytes as the whole content of path, by way of AtomicOutput. Empty on
 // success, otherwise the reason for the failure (the old file, if any, is left as it was).
 std::string writeFileAtomically(const std::string& path, const std::string& bytes);
+
+// Every temporary file of a live AtomicOutput is listed in a fixed table of the
+// process, so that a signal handler can remove them. Removes each one listed;
+// safe to call from a signal handler.
+void removeTemporaryFiles();
+// Installs handlers for SIGINT, SIGTERM and SIGHUP that remove the temporary
+// files and then end the process by the same signal.
+void removeTemporaryFilesOnSignals();
 
 }  // namespace velta

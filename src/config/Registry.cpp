@@ -10,6 +10,7 @@
 #include <xercesc/dom/DOM.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/parsers/XercesDOMParser.hpp>
+#include <xercesc/validators/DTD/DTDEntityDecl.hpp>
 #include <xercesc/sax/EntityResolver.hpp>
 #include <xercesc/sax/ErrorHandler.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
@@ -52,6 +53,24 @@ using XString = std::basic_string<XMLCh>;
 constexpr int kMaxDepth = 200;
 // Entity references the parser expands at most, against "billion laughs" documents.
 constexpr XMLSize_t kEntityExpansionLimit = 1000;
+// The longest replacement text an entity may declare. With the reference limit
+// above it bounds what entities can add to a document: at most 1000 x 4096
+// characters (8 MB of the parser's UTF-16), however they nest.
+constexpr XMLSize_t kEntityValueLimit = 4096;
+
+// Thrown by the parser below out of its DTD scan; read() catches it with the
+// XML library's own exceptions.
+struct EntityTooLong {};
+
+// The DOM parser, refusing any entity whose replacement text is longer than
+// kEntityValueLimit as soon as it is declared, before anything is expanded.
+class BoundedDOMParser : public XercesDOMParser {
+public:
+    void entityDecl(const DTDEntityDecl& decl, const bool isPEDecl, const bool isIgnored) override {
+        if (decl.getValueLen() > kEntityValueLimit) throw EntityTooLong{};
+        XercesDOMParser::entityDecl(decl, isPEDecl, isIgnored);
+    }
+};
 
 // XMLPlatformUtils::Initialize and Terminate count their calls but are not thread-safe.
 std::mutex& xercesMutex() {
@@ -273,7 +292,7 @@ void Registry::Impl::read() {
     std::string bytes;
     if (!readWholeFile(path, bytes)) return;
     try {
-        parser = std::make_unique<XercesDOMParser>();
+        parser = std::make_unique<BoundedDOMParser>();
         parser->setErrorHandler(&errors);
         parser->setEntityResolver(&resolver);
         parser->setDisableDefaultEntityResolution(true);

@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kStepsCategory = "Processing Steps";
 constexpr const char* kErrorsCategory = "QC Processing Errors";
+constexpr const char* kInputCategory = "Input File";
 
 bool switchOn(const ConfigSet& set, const char* name) { return set.numericValue(name).value_or(0.0) != 0.0; }
 
@@ -56,6 +57,7 @@ void SoundingProcessor::doQC() {
     qcFailed_ = false;
     qcErrorText_.clear();
     log_.clear();
+    if (loaded()) addLines(log_, kInputCategory, engine_->source().notes());
     if (!switchOn(configuration_, "DoQC") || !loaded()) return;
     // The levels and the message of a previous run go with the QC series they came from.
     levels_.reset();
@@ -115,9 +117,20 @@ void SoundingProcessor::doLevels() {
 
 void SoundingProcessor::doWMO() {
     if (!switchOn(configuration_, "DoWMO") || !engine_ || !engine_->qcDone()) return;
+    message_.reset();
+    noMessageReason_.clear();
+    // A message is coded only from measured data: without any pressure or
+    // temperature that QC kept, every group would be made up.
+    for (const char* quantity : {"QCPres", "QCTdry"}) {
+        const DataSeries* series = engine_->series(quantity);
+        if (series && series->size() > 0) continue;
+        noMessageReason_ = std::string("No WMO message coded: quality control left no ") +
+                           (quantity[2] == 'P' ? "pressure" : "temperature") + " data.";
+        log_.add(kStepsCategory, noMessageReason_);
+        return;
+    }
     log_.add(kStepsCategory, "WMO message coded");
     setStatus("Creating WMO message...");
-    message_.reset();
     // Without levels there is nothing to code; the status text stays as it is.
     if (!levels_) return;
 

@@ -50,6 +50,9 @@ public:
     // The levels and the message of the last run, or nullptr.
     SignificantLevels* levels() { return levels_.get(); }
     const SignificantLevels* levels() const { return levels_.get(); }
+    // Why the last run coded no message although DoWMO was on (QC left no
+    // pressure or no temperature); empty otherwise.
+    const std::string& noMessageReason() const { return noMessageReason_; }
     TempMessage* message() { return message_.get(); }
     const TempMessage* message() const { return message_.get(); }
 
@@ -92,6 +95,7 @@ private:
     int messageGroupCount_ = 0;
     bool qcFailed_ = false;
     std::string qcErrorText_;
+    std::string noMessageReason_;
 };
 
 }  // namespace velta

@@ -33,6 +33,8 @@ CsvReader::CsvReader(LineReader& lines, std::string_view firstLine) {
     if (n == 0 || raw_.year == -999 || raw_.month == -999 || raw_.day == -999 || raw_.hour == -999 ||
         raw_.minute == -999 || raw_.second == -999)
         valid_ = false;
+    else
+        checkLaunchDateTime();
 }
 
 void CsvReader::readLine(std::string_view line) {

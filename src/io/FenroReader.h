@@ -12,6 +12,7 @@ public:
     FenroReader(LineReader& lines, std::string_view firstLine);
 
 private:
+    int rowColumns() const override { return 11; }
     void readHeader(int lineNumber, std::string_view line) override;
     void readLaunchRow(const Row& row) override;
     void readDataRow(const Row& row) override;

@@ -11,6 +11,19 @@ LineReader::LineReader(std::string_view text)
 }
 
 LineReader LineReader::fromStream(std::istream& in) {
+    LineReader lines("");
+    fromStream(in, static_cast<std::size_t>(-1) - 1, lines);
+    return lines;
+}
+
+bool LineReader::fromStream(std::istream& in, std::size_t maxBytes, LineReader& out) {
+    // Reads the rest of the stream in chunks, stopping past maxBytes.
+    auto readRest = [&in, maxBytes](std::string& text) {
+        char chunk[1 << 16];
+        while (text.size() <= maxBytes && (in.read(chunk, sizeof chunk), in.gcount() > 0))
+            text.append(chunk, static_cast<std::size_t>(in.gcount()));
+        return text.size() <= maxBytes;
+    };
     // When the stream can tell its remaining size, read it in one piece.
     std::streambuf* buffer = in.rdbuf();
     if (buffer != nullptr) {
@@ -19,26 +32,26 @@ LineReader LineReader::fromStream(std::istream& in) {
         if (here != std::streampos(-1) && end != std::streampos(-1)) buffer->pubseekpos(here, std::ios::in);
         if (here != std::streampos(-1) && end != std::streampos(-1) && end >= here) {
             const auto expected = static_cast<std::size_t>(end - here);
+            if (expected > maxBytes) return false;
             auto data = std::make_unique_for_overwrite<char[]>(expected);
             const auto got = buffer->sgetn(data.get(), static_cast<std::streamsize>(expected));
             const std::size_t size = got > 0 ? static_cast<std::size_t>(got) : 0;
             if (size == expected && buffer->sgetc() == std::char_traits<char>::eof()) {
                 in.setstate(std::ios::eofbit);
-                return LineReader(std::move(data), size);
+                out = LineReader(std::move(data), size);
+                return true;
             }
             // The stream had more (or less) than it said: read the rest in chunks.
             std::string text(data.get(), size);
-            char chunk[1 << 16];
-            while (in.read(chunk, sizeof chunk), in.gcount() > 0)
-                text.append(chunk, static_cast<std::size_t>(in.gcount()));
-            return LineReader(text);
+            if (!readRest(text)) return false;
+            out = LineReader(text);
+            return true;
         }
     }
     std::string text;
-    char chunk[1 << 16];
-    while (in.read(chunk, sizeof chunk), in.gcount() > 0)
-        text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    return LineReader(text);
+    if (!readRest(text)) return false;
+    out = LineReader(text);
+    return true;
 }
 
 namespace {

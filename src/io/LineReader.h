@@ -18,6 +18,9 @@ public:
 
     // Everything from the stream's current position to its end.
     static LineReader fromStream(std::istream& in);
+    // The same, but false (out untouched) when the stream holds more than
+    // maxBytes; no more than maxBytes + 1 bytes are read.
+    static bool fromStream(std::istream& in, std::size_t maxBytes, LineReader& out);
 
     // The next line without its line end; false when no line is left. The
     // view stays valid as long as this reader.

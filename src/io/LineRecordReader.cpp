@@ -2,6 +2,7 @@
 
 #include <array>
 #include <ctime>
+#include <string>
 
 #include "io/TextFields.h"
 
@@ -61,6 +62,14 @@ bool LineRecordReader::readDataRecord(std::string_view line, GpsAltitude gps) {
     }
     RecordFieldArray f;
     splitRecord(line, f);
+    // A line cut short (a half-copied file) is no record: its missing fields
+    // would read as zeros.
+    const int needs = gps == GpsAltitude::Field20 ? RecordFields : 17;
+    if (f[needs].empty()) {
+        ++shortRecords_;
+        shortRecordNeeds_ = needs;
+        return true;
+    }
     const ClockReading clock = readClock(f[4], f[5], clockHundredths_);
     RawRecords& r = raw_.records;
     r.time.push_back(static_cast<double>(clock.whole - clockBase_) + clock.fraction);
@@ -191,12 +200,16 @@ void LineRecordReader::finishRecords() {
     for (double& p : r.pressure)
         if (p != MissingValue) p += correction;
 
-    if (!launchSeen_) fail("No launch line (LAU) found in file.\n");
-    if (raw_.second > 59 || raw_.minute > 59 || raw_.hour > 23 || raw_.day > 31 || raw_.month > 12)
-        fail("Launch date or time is invalid.\n");
+    if (!launchSeen_)
+        fail("No launch line (LAU) found in file.\n");
+    else
+        checkLaunchDateTime();
 }
 
 void LineRecordReader::finishReading() {
+    if (shortRecords_ > 0)
+        note(std::to_string(shortRecords_) + (shortRecords_ == 1 ? " data line has" : " data lines have") +
+             " fewer than the " + std::to_string(shortRecordNeeds_) + " fields of a record; not read.");
     setDropsondeCodes();
     if (count() < 1) fail("No sounding data found in file.\n");
 }

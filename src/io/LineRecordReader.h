@@ -58,6 +58,8 @@ protected:
 
 private:
     bool launchSeen_ = false;
+    int shortRecords_ = 0;      // data lines with fewer fields than a record needs
+    int shortRecordNeeds_ = 0;  // the fields a record of this format needs
     long long clockBase_ = 0;   // whole seconds of the first launch record
     double launchClock_ = 0.0;  // launch instant relative to clockBase_
     std::string description_;

@@ -56,7 +56,12 @@ FileKind SoundingFile::detect(std::string_view firstLine) {
 
 void SoundingFile::read(std::istream& in) {
     if (in.fail()) return;
-    LineReader lines = LineReader::fromStream(in);
+    LineReader lines("");
+    if (!LineReader::fromStream(in, MaxInputBytes, lines)) {
+        error_ = "The file holds more than " + std::to_string(MaxInputBytes >> 20) +
+                 " MiB, more than any sounding file; not read.\n";
+        return;
+    }
     std::string_view first;
     if (!lines.next(first) || first.empty()) return;
 
@@ -87,8 +92,12 @@ void SoundingFile::read(std::istream& in) {
 }
 
 const std::string& SoundingFile::errorText() const {
+    return reader_ ? reader_->errorText() : error_;
+}
+
+const std::string& SoundingFile::notes() const {
     static const std::string none;
-    return reader_ ? reader_->errorText() : none;
+    return reader_ ? reader_->notes() : none;
 }
 
 const RawData& SoundingFile::raw() const {

@@ -32,6 +32,10 @@ SystemFamily systemFamilyOf(FileKind kind);
 
 class SoundingFile : public RawSource {
 public:
+    // The most one input may hold, far above any real sounding file (a long
+    // drop at 4 records a second is about 2 MB); a larger one is not read.
+    static constexpr std::size_t MaxInputBytes = 64u << 20;
+
     // Reads the whole stream (opened in binary mode by the caller, who also
     // closes it); path names the file in the title.
     SoundingFile(std::string path, std::istream& in);
@@ -46,8 +50,11 @@ public:
     SystemFamily family() const { return systemFamilyOf(kind_); }
     int systemFamily() const override { return static_cast<int>(family()); }
     const std::string& path() const { return path_; }
-    // The reader's messages; empty when no reader was made.
+    // The reader's messages, or why no reader was made (empty when the file
+    // was empty or unreadable).
     const std::string& errorText() const;
+    // What the reader passed over without failing, one line each.
+    const std::string& notes() const;
     // The file name (path after its last separator), a blank, and the
     // sounding description.
     std::string title() const;
@@ -63,6 +70,7 @@ private:
     std::string path_;
     FileKind kind_ = FileKind::None;
     std::unique_ptr<SoundingReader> reader_;
+    std::string error_;
 };
 
 }  // namespace velta

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QSpinBox>
@@ -35,9 +37,23 @@ int intOption(const ConfigSet& config, const char* name) {
     return static_cast<int>(config.numericValue(name).value_or(0.0));
 }
 
+// An ICAO location indicator: four letters, typed in upper case.
+class IcaoValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        input = input.toUpper();
+        for (QChar c : input)
+            if (c < QLatin1Char('A') || c > QLatin1Char('Z')) return Invalid;
+        return input.size() == static_cast<int>(RemarkEntries::IcaoLength) ? Acceptable : Intermediate;
+    }
+};
+
+// A remark field takes printable ASCII only, of at most the field's width.
 QLineEdit* lineField(QWidget* parent, int limit) {
     auto* field = new QLineEdit(parent);
     field->setMaxLength(limit);
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression("[ -~]*"), field));
     return field;
 }
 
@@ -72,6 +88,7 @@ CommPage::CommPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
     icao_->setEditable(true);
     icao_->setInsertPolicy(QComboBox::NoInsert);
     icao_->lineEdit()->setMaxLength(RemarkEntries::IcaoLength);
+    icao_->lineEdit()->setValidator(new IcaoValidator(icao_));
     environment_ = new QComboBox(this);
     for (const char* e : Environments) environment_->addItem(e);
     azimuth_ = new QSpinBox(this);

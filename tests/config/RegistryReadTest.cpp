@@ -149,5 +149,30 @@ TEST(RegistryRead, EntityExpansionAndDeepNestingAreRefused) {
     EXPECT_EQ(nested.status(), 2);
 }
 
+TEST(RegistryRead, LongEntitiesAreRefusedBeforeTheyAreExpanded) {
+    // 1000 references (the most the parser expands) to one long entity once made
+    // a file of about a megabyte expand into gigabytes; one reference in text
+    // and one in an attribute are enough to show the refusal.
+    ConfigDir dir("long-entity");
+    auto file = [](std::size_t length, const std::string& use) {
+        return "<?xml version=\"1.0\"?>\n<!DOCTYPE veltaConfig [\n<!ENTITY big \"" + std::string(length, 'x') +
+               "\">\n]>\n<veltaConfig><active>A</active><set name=\"A\">" + use + "</set></veltaConfig>\n";
+    };
+    const struct {
+        std::size_t length;
+        std::string use;
+        int status;
+    } cases[] = {
+        {4096, option("X", "string", "&big;", ""), 0},
+        {4097, option("X", "string", "&big;", ""), 2},
+        {1 << 20, option("X", "string", "&big;&big;&big;", ""), 2},
+        {1 << 20, "<option name=\"&big;\" type=\"string\"><current>1</current><default/></option>", 2},
+    };
+    for (const auto& c : cases) {
+        Registry registry(dir.write(file(c.length, c.use)));
+        EXPECT_EQ(registry.status(), c.status) << c.length;
+    }
+}
+
 }  // namespace
 }  // namespace velta

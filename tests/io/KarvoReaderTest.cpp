@@ -127,7 +127,8 @@ TEST(KarvoReader, ErrorTexts) {
         {"minute 64", First + launch("050827", "186401.00") + data(), badTime},
         {"month 13", First + launch("051327") + data("051327"), badTime},
         {"hour 24, no data", First + launch("050827", "240000.00"), badTime + noData},
-        {"day 00 is not checked", First + launch("050800") + data("050800"), ""},
+        {"day 00", First + launch("050800") + data("050800"), badTime},
+        {"31 April", First + launch("050431") + data("050431"), badTime},
     };
     for (const auto& c : cases) {
         const SoundingFile file = readText(c.text);

@@ -92,7 +92,8 @@ TEST(HalvoReader, ReadsItsRecordsAndComments) {
 
 TEST(LineFormatReaders, FirstLineIsARecordForViraButNotForHalvo) {
     const std::string rest =
-        "XXXXX0D01 S00 1 100615 120001.30 1007.00 25.00 76.00 181.00 3.50 5.10 -81.2 24.7 12.00 10\n";
+        "XXXXX0D01 S00 1 100615 120001.30 1007.00 25.00 76.00 181.00 3.50 5.10 -81.2 24.7 12.00 10 76.00 76.00 0 0 "
+        "12.00\n";
     const SoundingFile vira = readText("VIRA-0T01 LAU 987654 100615 120000.00\n" + rest);
     EXPECT_TRUE(vira.valid()) << vira.errorText();
     EXPECT_EQ(vira.raw().sondeid, "987654");

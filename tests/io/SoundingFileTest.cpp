@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -111,11 +112,83 @@ TEST(SoundingFile, GarbageIsRejectedCleanly) {
         const RawRecords& r = file.raw().records;
         for (const auto* a : {&r.pressure, &r.status, &r.gpsAltitude, &r.rh3})
             EXPECT_EQ(a->size(), r.time.size());
-        // Random bytes may happen to form a TURVA table of zeros; the rest are no soundings.
-        if (&text != &cases[0]) {
-            EXPECT_FALSE(file.valid());
+        EXPECT_FALSE(file.valid());
+    }
+}
+
+TEST(SoundingFile, RandomBytesAreNoSounding) {
+    // Read as TURVA (no keyword) they once gave thousands of "records" and a message.
+    std::string bytes(1 << 20, '\0');
+    std::uint64_t x = 88172645463325252ull;
+    for (char& c : bytes) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        c = static_cast<char>(x >> 56);
+    }
+    bytes[0] = 'x';  // a first line that names no format
+    const SoundingFile file = readText(bytes);
+    EXPECT_EQ(file.fileKind(), FileKind::Turva);
+    EXPECT_FALSE(file.valid());
+}
+
+TEST(SoundingFile, InvalidLaunchDatesAndTimesAreRejectedInEveryFormat) {
+    const std::string csv = fixture("csv_example.csv");
+    auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+        const auto at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+        return text;
+    };
+    const std::string turvaDate = "2005, 08, 27, 18:34:01";
+    const std::string fenroDate = "2010, 06, 15, 12:00:05";
+    const struct {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"CSV hour 1234567", replaced(csv, "Hour,", "Hour,1234567\nX,")},
+        {"CSV 30 February", replaced(replaced(csv, "Month,", "Month,2\nX,"), "Day,", "Day,30\nX,")},
+        {"Karvo date 000000", replaced(fixture("karvo_v16.txt"), "LAU 123456789 050827", "LAU 123456789 000000")},
+        {"Karvo hour 24", replaced(fixture("karvo_v16.txt"), "LAU 123456789 050827 18", "LAU 123456789 050827 24")},
+        {"TURVA month 13", replaced(fixture("turva_example.tvx"), turvaDate, "2005, 13, 27, 18:34:01")},
+        {"TURVA hour -1", replaced(fixture("turva_example.tvx"), turvaDate, "2005, 08, 27, -1:34:01")},
+        {"FENRO day 0", replaced(fixture("fenro_example.txt"), fenroDate, "2010, 06, 00, 12:00:05")},
+    };
+    for (const auto& c : cases) {
+        const SoundingFile file = readText(c.text);
+        EXPECT_FALSE(file.valid()) << c.name;
+        EXPECT_NE(file.errorText().find("Launch date or time is invalid.\n"), std::string::npos)
+            << c.name << ": " << file.errorText();
+    }
+}
+
+TEST(SoundingFile, KarvoDataLinesCutShortAreNoRecords) {
+    const std::string karvo = fixture("karvo_v16.txt");
+    const SoundingFile whole = readText(karvo);
+    ASSERT_TRUE(whole.valid());
+    // The last data line again, cut after the humidity.
+    const auto last = karvo.rfind(" S00 ");
+    const auto start = karvo.rfind('\n', last) + 1;
+    std::string line = karvo.substr(start, karvo.find('\n', last) - start);
+    std::string cut = line;
+    for (int fields = 0, i = 0; i < static_cast<int>(cut.size()); ++i) {
+        if (cut[i] != ' ' && (i == 0 || cut[i - 1] == ' ') && ++fields == 9) {
+            cut.erase(i);
+            break;
         }
     }
+    const SoundingFile file = readText(karvo + cut);
+    ASSERT_TRUE(file.valid());
+    EXPECT_EQ(file.raw().records.count(), whole.raw().records.count());
+    EXPECT_EQ(file.notes(), "1 data line has fewer than the 20 fields of a record; not read.\n");
+}
+
+TEST(SoundingFile, InputsLargerThanTheBoundAreNotRead) {
+    const std::string big = "karvo\n" + std::string(SoundingFile::MaxInputBytes, ' ');
+    const SoundingFile file = readText(big);
+    EXPECT_FALSE(file.valid());
+    EXPECT_EQ(file.reader(), nullptr);
+    EXPECT_EQ(file.errorText(), "The file holds more than 64 MiB, more than any sounding file; not read.\n");
 }
 
 }  // namespace

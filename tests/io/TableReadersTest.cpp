@@ -146,11 +146,53 @@ TEST(TableReaders, BlankRowsAreNoRecords) {
 
 TEST(TableReaders, RowValuesReadAsNumbersWithNanMissing) {
     const SoundingFile file =
-        readText(fixture("fenro_example.txt") + "   2.0 n/a nan 76.0 182.0 3.2 5.0 -81.25 24.75 13.0\n");
+        readText(fixture("fenro_example.txt") + "   2.0 n/a nan 76.0 182.0 3.2 5.0 -81.25 24.75 13.0 7\n");
     ASSERT_TRUE(file.valid());
     EXPECT_DOUBLE_EQ(file.raw().records.pressure.back(), 0.0);
     EXPECT_DOUBLE_EQ(file.raw().records.temperature.back(), -999.0);
-    EXPECT_DOUBLE_EQ(file.raw().records.sats.back(), 0.0);  // an absent column reads as 0
+    EXPECT_DOUBLE_EQ(file.raw().records.sats.back(), 7.0);
+}
+
+TEST(TableReaders, RowsCutShortAreNoRecordsAndTheNotesSaySo) {
+    // A half-copied last line would read its missing columns (humidity among them) as zeros.
+    const struct {
+        const char* name;
+        const char* cut;
+        const char* note;
+    } cases[] = {
+        {"turva_example.tvx", "   6.0 1010.4  27.7  23.5", "1 data line has fewer than the 15 columns of a row; not read.\n"},
+        {"fenro_example.txt", "   2.0 1007.5  24.9  76.0 182.0 3.2 5.0 -81.25 24.75 13.0",
+         "1 data line has fewer than the 11 columns of a row; not read.\n"},
+    };
+    for (const auto& c : cases) {
+        const SoundingFile whole = readText(fixture(c.name));
+        const SoundingFile cut = readText(fixture(c.name) + c.cut);
+        ASSERT_TRUE(cut.valid()) << c.name;
+        EXPECT_EQ(cut.raw().records.time, whole.raw().records.time) << c.name;
+        EXPECT_EQ(cut.notes(), c.note) << c.name;
+        EXPECT_EQ(whole.notes(), "") << c.name;
+    }
+}
+
+TEST(TableReaders, AcceptedOnlyWhenTheStructureHolds) {
+    std::string readme = "Velta\n\nA program for soundings.\n";
+    for (int i = 0; i < 40; ++i) readme += "Some words of line " + std::to_string(i) + " and more 1 2 3 4 5 6 7 8 9 10\n";
+    std::string turvaLetters = fixture("turva_example.tvx");
+    const auto row = turvaLetters.find("  -1.0 1012.5");
+    turvaLetters.replace(row, 13, "  -1.0 high  ");
+    const struct {
+        const char* name;
+        std::string text;
+        const char* error;
+    } cases[] = {
+        {"a README", readme, "Launch date or time is invalid.\n"},
+        {"a launch row of words", turvaLetters, "Line 16 is no launch row of numbers.\n"},
+    };
+    for (const auto& c : cases) {
+        const SoundingFile file = readText(c.text);
+        EXPECT_FALSE(file.valid()) << c.name;
+        EXPECT_EQ(file.errorText(), c.error) << c.name;
+    }
 }
 
 }  // namespace
