@@ -66,6 +66,8 @@ bool ConfigSet::modified() const {
     return false;
 }
 
+const std::vector<std::string>& ConfigSet::repairNotes() const { return store_->repairNotes(); }
+
 void ConfigSet::save(bool immediateOnly) {
     store_->save(immediateOnly);
     for (auto& [name, o] : options_) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/ConfigOption.h"
 
@@ -41,6 +42,9 @@ public:
     // Saves the store (only immediate entries, or everything and the active set name), then marks
     // the saved options saved.
     void save(bool immediateOnly);
+
+    // Stored options the store had to mend while this set was bound (see OptionStore).
+    const std::vector<std::string>& repairNotes() const;
 
     // Options in byte-wise name order.
     const Options& options() const { return options_; }

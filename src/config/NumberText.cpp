@@ -19,18 +19,27 @@ double leadingNumber(std::string_view text) {
         negative = text[i] == '-';
         ++i;
     }
-    // from_chars takes neither a '+' nor a second sign, so the sign is handled here.
+    // from_chars takes neither a '+' nor a second sign, so the sign is handled here. It reads
+    // the same on every machine: the decimal mark is '.', whatever the process locale says.
     if (i >= text.size() || text[i] == '+' || text[i] == '-') return 0.0;
-    double value = 0.0;
     const char* first = text.data() + i;
     const char* last = text.data() + text.size();
-    auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    auto format = std::chars_format::general;
+    char exponent = 'e';
+    if (last - first >= 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X')) {
+        // atof reads hexadecimal numbers too; "0x" without digits is the 0 before the x.
+        first += 2;
+        format = std::chars_format::hex;
+        exponent = 'p';
+    }
+    double value = 0.0;
+    auto [end, ec] = std::from_chars(first, last, value, format);
     if (end == first) return 0.0;
     if (ec == std::errc::result_out_of_range) {
         // atof answers +-HUGE_VAL on overflow and (nearly) 0 on underflow.
         std::string_view digits(first, static_cast<std::size_t>(end - first));
-        bool tiny = digits.find_first_of("eE") != std::string_view::npos &&
-                    digits.find('-', digits.find_first_of("eE")) != std::string_view::npos;
+        const std::size_t e = digits.find_first_of(exponent == 'e' ? "eE" : "pP");
+        const bool tiny = e != std::string_view::npos && digits.find('-', e) != std::string_view::npos;
         value = tiny ? 0.0 : HUGE_VAL;
     }
     return negative ? -value : value;

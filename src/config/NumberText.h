@@ -6,8 +6,10 @@
 
 namespace velta {
 
-// The decimal number at the start of the text, read as atof reads it (leading white space and a
-// sign allowed, trailing text ignored); 0 when the text does not start with a number.
+// The number at the start of the text, read as atof reads it in the C locale (leading white
+// space and a sign allowed, hexadecimal, inf and nan too, trailing text ignored); 0 when the text
+// does not start with a number. Every number Velta reads from a file goes through here, so that
+// no reading depends on the process locale.
 double leadingNumber(std::string_view text);
 
 // The value written with "%.6f" (always with a '.' as decimal point).

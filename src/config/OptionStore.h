@@ -44,7 +44,15 @@ public:
     virtual bool copySet(const std::string& from, const std::string& to);
     virtual bool removeSet(const std::string& name);
 
+    // What the store mended while options were bound (stored options that had lost their
+    // values), one line each, for the processing log.
+    const std::vector<std::string>& repairNotes() const { return repairNotes_; }
+
+protected:
+    void addRepairNote(std::string note) { repairNotes_.push_back(std::move(note)); }
+
 private:
+    std::vector<std::string> repairNotes_;
     std::map<std::string, double> numbers_;
     std::map<std::string, std::string> texts_;
 };

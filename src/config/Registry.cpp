@@ -204,6 +204,8 @@ struct Entry {
     std::string current;
     std::string defaultText;
     bool immediate = false;
+    // The element had a type, so its texts were read (an untyped option is left as it is).
+    bool typed = false;
 };
 
 using SetEntries = std::map<std::string, Entry>;
@@ -257,6 +259,8 @@ struct Registry::Impl {
     SetEntries* activeSet();
     void createEntry(SetEntries& set, const std::string& name, OptionKind kind, const std::string& text);
     void putText(DOMElement* element, const std::string& text);
+    bool repair(Entry& entry, const std::string& defaultText);
+    void putEntryTexts(const Entry& entry);
     bool writeFile();
 
     std::string path;
@@ -275,6 +279,8 @@ struct Registry::Impl {
     std::map<std::string, SetEntries> entries;
     std::string activeName;
     bool changed = false;
+    // Options were added by binding since the file was last written; a full save writes them.
+    bool added = false;
     bool lastSaveFailed = false;
 };
 
@@ -341,6 +347,7 @@ void Registry::Impl::readSet(DOMElement* setElement, const std::string& setName)
 
 void Registry::Impl::readOption(DOMElement* option, Entry& entry) {
     if (!option->hasAttribute(kType)) return;
+    entry.typed = true;
     std::string type = attribute(option, kType);
     entry.kind = type == "bool"      ? OptionKind::Bool
                  : type == "numeric" ? OptionKind::Numeric
@@ -361,7 +368,7 @@ SetEntries* Registry::Impl::activeSet() {
 }
 
 // A binding found no entry: the active set gains one, with an option element placed beside the
-// set's existing options. Its texts reach the element at the next full save.
+// set's existing options, holding the default as its current and default texts.
 void Registry::Impl::createEntry(SetEntries& set, const std::string& name, OptionKind kind,
                                  const std::string& text) {
     if (set.empty()) return;
@@ -372,8 +379,13 @@ void Registry::Impl::createEntry(SetEntries& set, const std::string& name, Optio
         DOMElement* option = document->createElement(kOption);
         option->setAttribute(kName, fromUtf8(name).c_str());
         option->setAttribute(kType, typeName(kind));
-        option->appendChild(document->createElement(kCurrent));
-        option->appendChild(document->createElement(kDefault));
+        // The texts go in at once, so that whichever save writes the file next writes the
+        // option with its value.
+        for (const XMLCh* child : {kCurrent, kDefault}) {
+            DOMElement* element = document->createElement(child);
+            if (!text.empty()) element->appendChild(document->createTextNode(fromUtf8(text).c_str()));
+            option->appendChild(element);
+        }
         parent->appendChild(option);
         Entry entry;
         entry.kind = kind;
@@ -382,7 +394,9 @@ void Registry::Impl::createEntry(SetEntries& set, const std::string& name, Optio
         entry.optionName = name;
         entry.current = text;
         entry.defaultText = text;
+        entry.typed = true;
         set[name] = entry;
+        added = true;
     } catch (...) {
         // A read-only place in the tree (inside an entity reference): nothing is created.
     }
@@ -400,7 +414,62 @@ void Registry::Impl::putText(DOMElement* element, const std::string& text) {
     }
 }
 
+// An entry whose default text is empty although the option has a default (a file damaged by an
+// earlier version, or edited by hand) takes that default, and its current text too when that is
+// empty as well. The element is mended at once, so the next save writes it back. True when
+// something was mended.
+bool Registry::Impl::repair(Entry& entry, const std::string& defaultText) {
+    if (defaultText.empty() || !entry.defaultText.empty() || !entry.typed) return false;
+    entry.defaultText = defaultText;
+    if (entry.current.empty()) entry.current = defaultText;
+    try {
+        putEntryTexts(entry);
+    } catch (...) {
+        // A read-only place in the tree: the values are mended in memory only.
+    }
+    return true;
+}
+
+void Registry::Impl::putEntryTexts(const Entry& entry) {
+    if (!entry.element) return;
+    for (DOMNode* child = entry.element->getFirstChild(); child; child = child->getNextSibling()) {
+        if (named(child, kCurrent)) putText(static_cast<DOMElement*>(child), entry.current);
+        if (named(child, kDefault)) putText(static_cast<DOMElement*>(child), entry.defaultText);
+    }
+}
+
+static std::string repairNote(const std::string& option, const std::string& set, const std::string& value) {
+    return "Option " + option + " of set '" + set +
+           "' had no value in the configuration file; it was given its default " + value;
+}
+
+// Removes the text nodes of blanks and line breaks that only lay out the elements and comments
+// around them. The pretty-printing writer lays the document out anew; left in place, they would
+// be written on top of its own line breaks and the file would grow blank lines at every save.
+// The texts of elements without element or comment children (values) stay as they are.
+void dropLayoutWhitespace(DOMNode* parent) {
+    bool structured = false;
+    for (DOMNode* child = parent->getFirstChild(); child; child = child->getNextSibling()) {
+        const auto type = child->getNodeType();
+        if (type == DOMNode::ELEMENT_NODE || type == DOMNode::COMMENT_NODE) structured = true;
+        if (type == DOMNode::ELEMENT_NODE) dropLayoutWhitespace(child);
+    }
+    if (!structured) return;
+    for (DOMNode* child = parent->getFirstChild(); child;) {
+        DOMNode* next = child->getNextSibling();
+        if (child->getNodeType() == DOMNode::TEXT_NODE && trimWhiteSpace(toUtf8(child->getNodeValue())).empty()) {
+            try {
+                parent->removeChild(child)->release();
+            } catch (...) {
+                // Read-only (inside an entity reference): it stays.
+            }
+        }
+        child = next;
+    }
+}
+
 bool Registry::Impl::writeFile() {
+    dropLayoutWhitespace(document);
     DOMImplementation* implementation = DOMImplementationRegistry::getDOMImplementation(kLS);
     if (!implementation) return false;
     DOMLSSerializer* writer = static_cast<DOMImplementationLS*>(implementation)->createLSSerializer();
@@ -443,7 +512,10 @@ NumericBinding Registry::bindNumeric(const std::string& name, double defaultValu
         impl_->createEntry(*set, name, OptionKind::Numeric, formatFixed6(defaultValue));
         return result;
     }
-    const Entry& e = it->second;
+    Entry& e = it->second;
+    const std::string catalogueText = e.kind == OptionKind::Bool ? (defaultValue != 0.0 ? "true" : "false")
+                                                                : formatFixed6(defaultValue);
+    if (impl_->repair(e, catalogueText)) addRepairNote(repairNote(name, e.setName, catalogueText));
     const std::string& current = e.current.empty() ? e.defaultText : e.current;
     if (e.kind == OptionKind::Bool) {
         result.current = current == "true" ? 1.0 : 0.0;
@@ -465,7 +537,8 @@ TextBinding Registry::bindText(const std::string& name, const std::string& defau
         impl_->createEntry(*set, name, OptionKind::String, defaultText);
         return result;
     }
-    const Entry& e = it->second;
+    Entry& e = it->second;
+    if (impl_->repair(e, defaultText)) addRepairNote(repairNote(name, e.setName, "\"" + defaultText + "\""));
     result.current = e.current.empty() ? e.defaultText : e.current;
     result.defaultText = e.defaultText;
     result.immediate = e.immediate;
@@ -492,22 +565,19 @@ void Registry::save(bool immediateOnly) {
     Impl& d = *impl_;
     if (d.status != 0 || !d.document) return;
     bool written = true;
+    bool wroteFile = false;
     try {
         for (auto& [setName, set] : d.entries) {
             for (auto& [optionName, entry] : set) {
-                if (!(entry.immediate || !immediateOnly) || !entry.element) continue;
-                for (DOMNode* child = entry.element->getFirstChild(); child;
-                     child = child->getNextSibling()) {
-                    if (named(child, kCurrent)) d.putText(static_cast<DOMElement*>(child), entry.current);
-                    if (named(child, kDefault)) d.putText(static_cast<DOMElement*>(child), entry.defaultText);
-                }
+                if (entry.immediate || !immediateOnly) d.putEntryTexts(entry);
             }
         }
         if (!immediateOnly && d.activeText && trimmedValue(d.activeText) != d.activeName) {
             d.activeText->setNodeValue(fromUtf8(d.activeName).c_str());
             d.changed = true;
         }
-        if (d.changed) written = d.writeFile();
+        if (!immediateOnly && d.added) d.changed = true;
+        if (d.changed) written = wroteFile = d.writeFile();
     } catch (...) {
         // Errors of the XML library while saving are not reported; the values stay in memory.
         written = false;
@@ -515,6 +585,8 @@ void Registry::save(bool immediateOnly) {
     // A file that could not be replaced keeps the changes pending, so the next save retries.
     d.lastSaveFailed = !written;
     d.changed = !written;
+    // Whatever was written holds the added options with their texts.
+    if (wroteFile) d.added = false;
 }
 
 int Registry::status() const { return impl_->status; }

@@ -1,6 +1,6 @@
 #include "document/RecoveryStatistics.h"
 
-#include <cstdio>
+#include <fmt/printf.h>
 #include <string>
 
 namespace velta {
@@ -12,10 +12,8 @@ int pointsOf(const Sounding& sounding, const char* name) {
 }
 
 template <typename... Args>
-std::string format(const char* fmt, Args... args) {
-    char buf[128];
-    std::snprintf(buf, sizeof buf, fmt, args...);
-    return buf;
+std::string format(const char* pattern, Args... args) {
+    return fmt::sprintf(pattern, args...);
 }
 
 }  // namespace

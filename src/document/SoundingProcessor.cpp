@@ -1,6 +1,6 @@
 #include "document/SoundingProcessor.h"
 
-#include <cstdio>
+#include <fmt/printf.h>
 #include <ctime>
 #include <istream>
 
@@ -14,6 +14,7 @@ namespace {
 constexpr const char* kStepsCategory = "Processing Steps";
 constexpr const char* kErrorsCategory = "QC Processing Errors";
 constexpr const char* kInputCategory = "Input File";
+constexpr const char* kConfigurationCategory = "Configuration";
 
 bool switchOn(const ConfigSet& set, const char* name) { return set.numericValue(name).value_or(0.0) != 0.0; }
 
@@ -58,6 +59,7 @@ void SoundingProcessor::doQC() {
     qcErrorText_.clear();
     log_.clear();
     if (loaded()) addLines(log_, kInputCategory, engine_->source().notes());
+    for (const std::string& note : configuration_.repairNotes()) log_.add(kConfigurationCategory, note);
     if (!switchOn(configuration_, "DoQC") || !loaded()) return;
     // The levels and the message of a previous run go with the QC series they came from.
     levels_.reset();
@@ -181,9 +183,7 @@ NameValueList SoundingProcessor::processingOptions() const {
     NameValueList list;
     for (const auto& [name, option] : configuration_.options()) {
         if (option.numeric()) {
-            char buf[64];
-            std::snprintf(buf, sizeof buf, "%12.5g", option.value());
-            std::string text = buf;
+            std::string text = fmt::sprintf("%12.5g", option.value());
             text.erase(0, text.find_first_not_of(' '));
             list.emplace_back(name, text);
         } else {

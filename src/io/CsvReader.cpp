@@ -21,6 +21,19 @@ std::string cleanValue(std::string_view piece) {
 
 std::string cleanKey(std::string_view piece) { return text::toLower(cleanValue(text::trim(piece))); }
 
+// The text of a key line: the writer puts it between double quotes after the key, as it is,
+// commas and quotes included. A line of that shape gives the whole text between the outer
+// quotes (control characters removed); any other line gives its second piece, cleaned.
+std::string textValue(std::string_view line, std::string_view piece) {
+    const std::size_t comma = line.find(',');
+    const std::string_view rest = comma == std::string_view::npos ? std::string_view() : text::trim(line.substr(comma + 1));
+    if (rest.size() < 2 || rest.front() != '"' || rest.back() != '"') return cleanValue(piece);
+    std::string out;
+    for (char c : rest.substr(1, rest.size() - 2))
+        if (static_cast<unsigned char>(c) >= 0x20) out += c;
+    return out;
+}
+
 }  // namespace
 
 CsvReader::CsvReader(LineReader& lines, std::string_view firstLine) {
@@ -51,10 +64,11 @@ void CsvReader::readLine(std::string_view line) {
         readFields();
         return;
     }
-    readKey(key, cleanValue(pieces_[1]), pieces_[1]);
+    readKey(key, cleanValue(pieces_[1]), pieces_[1], textValue(line, pieces_[1]));
 }
 
-void CsvReader::readKey(std::string_view key, std::string_view value, std::string_view piece) {
+void CsvReader::readKey(std::string_view key, std::string_view value, std::string_view piece,
+                        std::string_view text) {
     RawData& r = raw_;
     struct IntKey {
         const char* name;
@@ -109,7 +123,7 @@ void CsvReader::readKey(std::string_view key, std::string_view value, std::strin
                                            {"launchobstime", &RawData::launchobstime}};
     for (const auto& k : textKeys)
         if (key == k.name) {
-            r.*k.member = std::string(value);
+            r.*k.member = std::string(text);
             return;
         }
     if (key == "ascending") r.ascending = text::toLower(value) != "false";

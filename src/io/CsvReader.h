@@ -21,7 +21,8 @@ private:
     using Column = std::vector<double> RawRecords::*;
 
     void readLine(std::string_view line);
-    void readKey(std::string_view key, std::string_view value, std::string_view piece);
+    // value and piece: the second piece cleaned and as it is; text: the whole quoted text.
+    void readKey(std::string_view key, std::string_view value, std::string_view piece, std::string_view text);
     void readFields();
     void readData();
 

@@ -56,38 +56,46 @@ struct VarSpec {
     const char* units;
     const char* fieldType;  // nullptr: none
     bool missingValue;
+    const char* standardName;  // CF standard name; nullptr: the quantity has none
 };
 
-// vt holds kelvin (it is computed from T + 273.16), so its units say K.
+// vt holds kelvin (it is computed from T + 273.16), so its units say K. Latitude and longitude
+// carry the CF units that tell readers which way they count.
 constexpr VarSpec Vars[VarCount] = {
-    {"time_offset", NC_FLOAT, "seconds since base_time", "seconds", nullptr, false},
-    {"time", NC_DOUBLE, "time", "seconds since 1970-01-01 00:00:00 UTC", nullptr, false},
-    {"pres", NC_FLOAT, "pres", "hPa", "P", true},
-    {"tdry", NC_FLOAT, "tdry", "degC", "T", true},
-    {"dp", NC_FLOAT, "dp", "degC", "T_d", true},
-    {"rh", NC_FLOAT, "rh", "percent", "rh", true},
-    {"u_wind", NC_FLOAT, "u_wind", "m/s", "uwind", true},
-    {"v_wind", NC_FLOAT, "v_wind", "m/s", "vwind", true},
-    {"wspd", NC_FLOAT, "wspd", "m/s", "wspd", true},
-    {"wdir", NC_FLOAT, "wdir", "degree", "wdir", true},
-    {"dz", NC_FLOAT, "dz", "m/s", nullptr, true},
-    {"range", NC_FLOAT, "range", "km", nullptr, true},
-    {"qp", NC_FLOAT, "qp", "hPa", nullptr, true},
-    {"qt", NC_FLOAT, "qt", "degC", nullptr, true},
-    {"qrh", NC_FLOAT, "qrh", "percent", nullptr, true},
-    {"qu", NC_FLOAT, "qu", "m/s", nullptr, true},
-    {"qv", NC_FLOAT, "qv", "m/s", nullptr, true},
-    {"qwind", NC_FLOAT, "qwind", "m/s", nullptr, true},
-    {"mr", NC_FLOAT, "mr", "gram/kg", nullptr, true},
-    {"vt", NC_FLOAT, "vt", "K", nullptr, true},
-    {"theta", NC_FLOAT, "theta", "K", nullptr, true},
-    {"theta_e", NC_FLOAT, "theta_e", "K", nullptr, true},
-    {"theta_v", NC_FLOAT, "theta_v", "K", nullptr, true},
-    {"lat", NC_FLOAT, "north latitude", "degrees", nullptr, true},
-    {"lon", NC_FLOAT, "east longitude", "degrees", nullptr, true},
-    {"alt", NC_FLOAT, "altitude above MSL", "meters", nullptr, true},
-    {"gpsalt", NC_FLOAT, "gps reported altitude above MSL", "meters", nullptr, true},
+    {"time_offset", NC_FLOAT, "seconds since base_time", "seconds", nullptr, false, nullptr},
+    {"time", NC_DOUBLE, "time", "seconds since 1970-01-01 00:00:00 UTC", nullptr, false, "time"},
+    {"pres", NC_FLOAT, "pres", "hPa", "P", true, "air_pressure"},
+    {"tdry", NC_FLOAT, "tdry", "degC", "T", true, "air_temperature"},
+    {"dp", NC_FLOAT, "dp", "degC", "T_d", true, "dew_point_temperature"},
+    {"rh", NC_FLOAT, "rh", "percent", "rh", true, "relative_humidity"},
+    {"u_wind", NC_FLOAT, "u_wind", "m/s", "uwind", true, "eastward_wind"},
+    {"v_wind", NC_FLOAT, "v_wind", "m/s", "vwind", true, "northward_wind"},
+    {"wspd", NC_FLOAT, "wspd", "m/s", "wspd", true, "wind_speed"},
+    {"wdir", NC_FLOAT, "wdir", "degree", "wdir", true, "wind_from_direction"},
+    {"dz", NC_FLOAT, "dz", "m/s", nullptr, true, nullptr},
+    {"range", NC_FLOAT, "range", "km", nullptr, true, nullptr},
+    {"qp", NC_FLOAT, "qp", "hPa", nullptr, true, nullptr},
+    {"qt", NC_FLOAT, "qt", "degC", nullptr, true, nullptr},
+    {"qrh", NC_FLOAT, "qrh", "percent", nullptr, true, nullptr},
+    {"qu", NC_FLOAT, "qu", "m/s", nullptr, true, nullptr},
+    {"qv", NC_FLOAT, "qv", "m/s", nullptr, true, nullptr},
+    {"qwind", NC_FLOAT, "qwind", "m/s", nullptr, true, nullptr},
+    {"mr", NC_FLOAT, "mr", "gram/kg", nullptr, true, "humidity_mixing_ratio"},
+    {"vt", NC_FLOAT, "vt", "K", nullptr, true, "virtual_temperature"},
+    {"theta", NC_FLOAT, "theta", "K", nullptr, true, "air_potential_temperature"},
+    {"theta_e", NC_FLOAT, "theta_e", "K", nullptr, true, "equivalent_potential_temperature"},
+    {"theta_v", NC_FLOAT, "theta_v", "K", nullptr, true, nullptr},
+    {"lat", NC_FLOAT, "north latitude", "degrees_north", nullptr, true, "latitude"},
+    {"lon", NC_FLOAT, "east longitude", "degrees_east", nullptr, true, "longitude"},
+    {"alt", NC_FLOAT, "altitude above MSL", "meters", nullptr, true, "altitude"},
+    {"gpsalt", NC_FLOAT, "gps reported altitude above MSL", "meters", nullptr, true, "altitude"},
 };
+
+// What every data variable names as its coordinates, so that readers place each value in time
+// and space without help.
+constexpr const char* Coordinates = "time lat lon alt";
+
+bool isCoordinate(int var) { return var == Time || var == Lat || var == Lon || var == Alt; }
 
 // The netCDF library keeps process-wide lists of its open files and must not
 // be entered from two threads at once; soundings written in parallel take
@@ -113,6 +121,7 @@ public:
         if (!input.buildLastChangedDate.empty())
             text(NC_GLOBAL, "SvnLastChangedDate", input.buildLastChangedDate);
         for (const auto& [key, value] : input.processingLog) text(NC_GLOBAL, key, value);
+        describe(input);
 
         // A length of 0 is the unlimited dimension to the library: a file of no rows.
         int dim = -1;
@@ -131,16 +140,19 @@ public:
             if (v.missingValue)
                 check(nc_put_att_float(ncid_, ids_[k], "missing_value", NC_FLOAT, 1, &bad), v.name);
             if (v.fieldType) text(ids_[k], "field_type", v.fieldType);
-            if (v.type == NC_DOUBLE) {
-                const double fill = MissingValue;
-                check(nc_put_att_double(ncid_, ids_[k], "_FillValue", NC_DOUBLE, 1, &fill), v.name);
-            } else {
-                check(nc_put_att_float(ncid_, ids_[k], "_FillValue", NC_FLOAT, 1, &bad), v.name);
-            }
+            // A coordinate has a value in every row: time carries no fill value.
+            if (k != Time) check(nc_put_att_float(ncid_, ids_[k], "_FillValue", NC_FLOAT, 1, &bad), v.name);
             if (k == Lat || k == Lon) {
                 const float range[2] = {k == Lat ? -90.0f : -180.0f, k == Lat ? 90.0f : 180.0f};
                 check(nc_put_att_float(ncid_, ids_[k], "valid_range", NC_FLOAT, 2, range), v.name);
             }
+            if (v.standardName) text(ids_[k], "standard_name", v.standardName);
+            if (k == Time) {
+                text(ids_[k], "calendar", "standard");
+                text(ids_[k], "axis", "T");
+            }
+            if (k == Alt || k == GpsAlt) text(ids_[k], "positive", "up");
+            if (!isCoordinate(k) && k != TimeOffset) text(ids_[k], "coordinates", Coordinates);
         }
         if (!check(nc_enddef(ncid_), "end of definitions")) return;
         const int base = launchTime;
@@ -184,6 +196,26 @@ private:
     void text(int var, const std::string& name, const std::string& value) {
         if (ok()) check(nc_put_att_text(ncid_, var, name.c_str(), value.size(), value.data()), name);
     }
+    void number(const char* name, double value) {
+        if (ok()) check(nc_put_att_double(ncid_, NC_GLOBAL, name, NC_DOUBLE, 1, &value), name);
+    }
+
+    // The conventions the file follows and what it is about, as global attributes that
+    // catalogues and readers find without knowing this format.
+    void describe(const WriterInput& input) {
+        const SoundingHeader& h = input.header;
+        text(NC_GLOBAL, "Conventions", "CF-1.8");
+        if (!h.sondeid.empty()) text(NC_GLOBAL, "sonde_id", h.sondeid);
+        const std::string launch = NetcdfWriter::isoTime(static_cast<int64_t>(h.launchTime));
+        if (!launch.empty()) text(NC_GLOBAL, "launch_time", launch);
+        if (h.launchLatitudeValid) number("launch_latitude", h.launchLatitude);
+        if (h.launchLongitudeValid) number("launch_longitude", h.launchLongitude);
+        if (h.launchAltitudeValid) number("launch_altitude", h.launchAltitude);
+        if (!h.projectid.empty()) text(NC_GLOBAL, "project", h.projectid);
+        if (!h.platformtype.empty()) text(NC_GLOBAL, h.ascending ? "launch_site" : "aircraft", h.platformtype);
+        for (const auto& [key, value] : input.processingLog)
+            if (key == "KarvoEditorVersion") text(NC_GLOBAL, "software_version", value);
+    }
 
     std::lock_guard<std::mutex> library_{netcdfLibrary()};
     int ncid_ = -1;
@@ -206,6 +238,16 @@ std::string NetcdfWriter::calendarText(int64_t seconds) {
     char text[64];
     std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d", Days[tm.tm_wday % 7],
                   Months[tm.tm_mon % 12], tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, 1900 + tm.tm_year);
+    return text;
+}
+
+std::string NetcdfWriter::isoTime(int64_t seconds) {
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    std::tm tm{};
+    if (gmtime_r(&t, &tm) == nullptr) return {};
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", 1900 + tm.tm_year, tm.tm_mon + 1,
+                  tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
     return text;
 }
 

@@ -22,6 +22,8 @@ public:
     // The 24-character calendar text of a time, as ctime gives it in UTC
     // without the line break: "Sat Aug 27 18:34:01 2005".
     static std::string calendarText(int64_t seconds);
+    // The time in ISO 8601, UTC: "2005-08-27T18:34:01Z".
+    static std::string isoTime(int64_t seconds);
 };
 
 }  // namespace velta

@@ -1,23 +1,17 @@
 #include "io/SoundingWriter.h"
 
+#include <fmt/printf.h>
 #include <cmath>
-#include <cstdio>
 
 namespace velta {
 
 namespace {
 
+// printf formatting that never looks at the process locale: the decimal mark is always '.'
+// and nothing is grouped, whatever the user's settings.
 template <typename T>
 std::string print(const char* format, T value) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, format, value);
-    if (n < 0) return {};
-    if (static_cast<std::size_t>(n) < sizeof buffer) return std::string(buffer, static_cast<std::size_t>(n));
-    // Very large magnitudes printed with %f.
-    std::string text(static_cast<std::size_t>(n) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, value);
-    text.resize(static_cast<std::size_t>(n));
-    return text;
+    return fmt::sprintf(format, value);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "io/TextFields.h"
 
-#include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
+#include "config/NumberText.h"
 #include "sounding/MissingValue.h"
 
 namespace velta::text {
@@ -20,13 +19,6 @@ std::string_view skipWhite(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && isWhite(s[i])) ++i;
     return s.substr(i);
-}
-
-// strtod on a NUL-terminated copy, for the rare texts from_chars does not
-// read as atof would (hexadecimal, out of range).
-double strtodCopy(std::string_view s) {
-    const std::string copy(s);
-    return std::strtod(copy.c_str(), nullptr);
 }
 
 }  // namespace
@@ -91,23 +83,7 @@ std::string_view slice(std::string_view s, std::size_t pos, std::size_t len) {
     return s.substr(pos, len);
 }
 
-double toNumber(std::string_view s) {
-    s = skipWhite(s);
-    const std::string_view signedText = s;
-    bool negative = false;
-    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
-        negative = s[0] == '-';
-        s.remove_prefix(1);
-    }
-    // from_chars takes no sign of its own; a second sign is no number for atof.
-    if (s.empty() || s[0] == '+' || s[0] == '-') return 0.0;
-    if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) return strtodCopy(signedText);
-    double value = 0.0;
-    const auto result = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) return strtodCopy(signedText);
-    if (result.ec != std::errc()) return 0.0;
-    return negative ? -value : value;
-}
+double toNumber(std::string_view s) { return leadingNumber(s); }
 
 double toNumberOr(std::string_view s, double nanValue) {
     const double v = toNumber(s);

@@ -1,6 +1,6 @@
 #include "levels/LevelListing.h"
 
-#include <cstdio>
+#include <fmt/printf.h>
 
 namespace velta {
 
@@ -13,9 +13,7 @@ std::string row(const Level& level) {
     std::string line;
     for (LevelValue key : kColumns) {
         if (const std::optional<double> x = level.value(key)) {
-            char buf[64];
-            std::snprintf(buf, sizeof buf, "%8.1f ", *x);
-            line += buf;
+            line += fmt::sprintf("%8.1f ", *x);
         } else {
             line += "         ";
         }
@@ -50,9 +48,7 @@ std::vector<LevelGraphPoint> levelGraphPoints(const std::vector<Level>& levels, 
         if (!vx || !vy) continue;
         std::string label = levelTypeName(level.type());
         if (const std::optional<double> p = level.value(LevelValue::Pres); p && *p > 0.0 && *p < 2000.0) {
-            char buf[64];
-            std::snprintf(buf, sizeof buf, " at %.1f mb", *p);
-            label += buf;
+            label += fmt::sprintf(" at %.1f mb", *p);
         }
         out.push_back(LevelGraphPoint{*vx, *vy, std::move(label)});
     }

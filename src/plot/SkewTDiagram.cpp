@@ -1,8 +1,8 @@
 #include "plot/SkewTDiagram.h"
 
+#include <fmt/printf.h>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include "plot/LineClipper.h"
@@ -23,9 +23,7 @@ constexpr double StripLeft = 0.9;
 constexpr double StripWidth = 0.1;
 
 std::string format(const char* pattern, double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, pattern, value);
-    return buf;
+    return fmt::sprintf(pattern, value);
 }
 
 // Temperature (deg C) on a mixing-ratio line of w g/kg at p mb.

@@ -1,6 +1,6 @@
 #include "plot/XyGraph.h"
 
-#include <cstdio>
+#include <fmt/printf.h>
 
 #include <algorithm>
 #include <cmath>
@@ -179,9 +179,7 @@ std::string xyPointTip(const XyGraph& graph, std::size_t curve, std::size_t poin
     const char* format = graph.xMode == XyXMode::Time       ? "%s %.2f at %.1f s"
                          : graph.xMode == XyXMode::Pressure ? "%s %.2f at %.1f mb"
                                                             : "%s %.2f at %.0f m";
-    char text[160];
-    std::snprintf(text, sizeof text, format, c.label.c_str(), c.y[point], c.x[point]);
-    return text;
+    return fmt::sprintf(format, c.label, c.y[point], c.x[point]);
 }
 
 }  // namespace velta

@@ -1,14 +1,14 @@
 #include "qc/LabelledValue.h"
 
-#include <cstdio>
+#include <fmt/printf.h>
 
 namespace velta {
 
 std::string labelledValue(const std::string& label, double value, int decimals, const std::string& unit) {
-    char number[64];
-    const int len = std::snprintf(number, sizeof number, "%.*f", decimals, value);
     std::string out = label;
-    if (len > 0) out.append(number, static_cast<std::size_t>(len < 64 ? len : 63));
+    // Never the locale's decimal mark: these lines go into the log and the file headers.
+    std::string number = fmt::sprintf("%.*f", decimals, value);
+    out.append(number, 0, 63);
     out += unit;
     return out;
 }

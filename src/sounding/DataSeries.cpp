@@ -1,7 +1,7 @@
 #include "sounding/DataSeries.h"
 
+#include <fmt/printf.h>
 #include <cmath>
-#include <cstdio>
 
 namespace velta {
 
@@ -42,13 +42,8 @@ std::optional<double> lineValueAt(const std::vector<DataPoint>& pts, std::size_t
     return intercept + slope * t;
 }
 
-std::string format(const char* fmt, auto... args) {
-    const int len = std::snprintf(nullptr, 0, fmt, args...);
-    if (len <= 0) return {};
-    std::string out(static_cast<std::size_t>(len) + 1, '\0');
-    std::snprintf(out.data(), out.size(), fmt, args...);
-    out.resize(static_cast<std::size_t>(len));
-    return out;
+std::string format(const char* pattern, auto... args) {
+    return fmt::sprintf(pattern, args...);
 }
 
 }  // namespace

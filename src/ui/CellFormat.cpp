@@ -1,16 +1,14 @@
 #include "ui/CellFormat.h"
 
+#include <fmt/printf.h>
 #include <cmath>
-#include <cstdio>
 
 #include "sounding/MissingValue.h"
 
 namespace velta {
 
 std::string formatValue(const char* format, double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, format, value);
-    return buf;
+    return fmt::sprintf(format, value);
 }
 
 QString cellText(const char* format, double value) {

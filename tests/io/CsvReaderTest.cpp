@@ -51,7 +51,7 @@ TEST(CsvReader, ReadsWhatTheCsvWriterWrites) {
     EXPECT_DOUBLE_EQ(raw.altitude, -999.0);  // "Altitude,,..." leaves it missing
     EXPECT_DOUBLE_EQ(raw.gpsaltitude, 7510.0);
     EXPECT_FALSE(raw.ascending);
-    EXPECT_EQ(raw.comments, "calm");  // a comma in a quoted value ends the piece
+    EXPECT_EQ(raw.comments, "calm, clear");  // a quoted value keeps its commas
     EXPECT_EQ(raw.platformtype, "WC-130J AF305");
     EXPECT_EQ(raw.projectid, "HURR05");
     EXPECT_DOUBLE_EQ(raw.ptuwindtimediff, 0.5);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CommaLocale.h"
 #include "io/TextFields.h"
 #include "sounding/MissingValue.h"
 
@@ -27,6 +28,20 @@ TEST(TextFields, NumbersReadAsAtofWould) {
     for (const auto& c : cases) EXPECT_EQ(toNumber(c.text), c.expected) << '"' << c.text << '"';
     EXPECT_TRUE(std::isnan(toNumber("nan")));
     EXPECT_TRUE(std::isnan(toNumber("-NaN(123)")));
+}
+
+TEST(TextFields, NumbersReadTheSameUnderACommaDecimalLocale) {
+    test::CommaLocale locale;
+    if (!locale.active()) GTEST_SKIP() << locale.why();
+    struct Case {
+        std::string text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"1012.5", 1012.5},     {"1012,5", 1012.0},      {"0x1.8p1", 3.0}, {"0x", 0.0},
+        {"1.5e400", HUGE_VAL},  {"-2.5e999", -HUGE_VAL}, {"1.5e-400", 0.0}, {"0x1.8p99999", HUGE_VAL},
+    };
+    for (const auto& c : cases) EXPECT_EQ(toNumber(c.text), c.expected) << '"' << c.text << '"';
 }
 
 TEST(TextFields, NumberNeverReadsBeyondItsField) {

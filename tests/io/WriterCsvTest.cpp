@@ -164,5 +164,35 @@ TEST(CsvWriter, ReadBackByTheCsvReader) {
     EXPECT_EQ(raw.soundingdescription, "D20050827_183401.1 test drop");
 }
 
+TEST(CsvWriter, HeaderTextsWithCommasAndQuotesReadBackWhole) {
+    std::ostringstream out;
+    WriterRows rows;
+    WriterInput in = test::writerInput(rows, &out);
+    in.header.platformtype = "WC-130J, AF5309";
+    in.header.projectid = "HURR25, storm 12, fix 3";
+    in.header.comments = "sonde \"fast\" fall, no wind";
+    in.header.operatorName = "Smith, J.";
+    in.header.sondeid = ",";
+    in.header.launchobstime = "";
+    in.writeProcessingLog = true;
+    in.processingLog[1].second = "D20250915_174512.1 Karvo, WC-130J, AF5309";
+    CsvWriter writer(in);
+    ASSERT_TRUE(writer.ok()) << writer.errorText();
+
+    const SoundingFile file = test::readText(out.str(), "drop.csv");
+    ASSERT_TRUE(file.valid());
+    const RawData& raw = file.raw();
+    EXPECT_EQ(raw.platformtype, "WC-130J, AF5309");
+    EXPECT_EQ(raw.projectid, "HURR25, storm 12, fix 3");
+    EXPECT_EQ(raw.comments, "sonde \"fast\" fall, no wind");
+    EXPECT_EQ(raw.operatorName, "Smith, J.");
+    EXPECT_EQ(raw.sondeid, ",");
+    EXPECT_EQ(raw.launchobstime, "");
+    EXPECT_EQ(raw.soundingdescription, "D20250915_174512.1 Karvo, WC-130J, AF5309");
+    // The numbers of the key lines are unchanged.
+    EXPECT_DOUBLE_EQ(raw.pressure, 400.0);
+    EXPECT_EQ(raw.year, 2005);
+}
+
 }  // namespace
 }  // namespace velta

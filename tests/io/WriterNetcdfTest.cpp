@@ -90,7 +90,7 @@ TEST(NetcdfWriter, ClassicFileWithEveryDimensionVariableAndAttribute) {
                              "\tdouble time(time) ;\n"
                              "\t\ttime:long_name = \"time\" ;\n"
                              "\t\ttime:units = \"seconds since 1970-01-01 00:00:00 UTC\" ;\n"
-                             "\t\ttime:_FillValue = -999. ;\n",
+                             "\t\ttime:standard_name = \"time\" ;\n",
                              "\tfloat pres(time) ;\n"
                              "\t\tpres:long_name = \"pres\" ;\n"
                              "\t\tpres:units = \"hPa\" ;\n"
@@ -100,7 +100,7 @@ TEST(NetcdfWriter, ClassicFileWithEveryDimensionVariableAndAttribute) {
                              // The values are kelvin, and so is the unit.
                              "\t\tvt:units = \"K\" ;\n",
                              "\t\tlat:long_name = \"north latitude\" ;\n"
-                             "\t\tlat:units = \"degrees\" ;\n"
+                             "\t\tlat:units = \"degrees_north\" ;\n"
                              "\t\tlat:missing_value = -999.f ;\n"
                              "\t\tlat:_FillValue = -999.f ;\n"
                              "\t\tlat:valid_range = -90.f, 90.f ;\n",
@@ -115,6 +115,33 @@ TEST(NetcdfWriter, ClassicFileWithEveryDimensionVariableAndAttribute) {
                              "\t\t:ConfigSetName = \"default\" ;\n"})
         EXPECT_THAT(header, HasSubstr(text));
     EXPECT_THAT(header, Not(HasSubstr("SvnLastChangedDate")));
+    EXPECT_THAT(header, Not(HasSubstr("time:_FillValue")));
+}
+
+// Debian's interpreter, which the Debian packages python3-xarray and python3-netcdf4 serve.
+std::string debianPython() { return std::filesystem::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3"; }
+
+TEST(NetcdfWriter, XarrayFindsTimeCoordinatesAndQuantities) {
+    const std::string python = debianPython();
+    if (commandOutput(python + " -c 'import xarray, netCDF4; print(1)' 2>/dev/null") != "1\n")
+        GTEST_SKIP() << "python3-xarray and python3-netcdf4 are not installed (scripts/install-deps)";
+    const std::string path = test::scratchDir("netcdf-xarray") + "/drop.nc";
+    WriterRows rows;  // times -1, 0.5, 12.5; the 0.5 row has no temperature
+    WriterInput in = launchedAt183401(rows, path);
+    in.header.sondeid = "250915123";
+    NetcdfWriter writer(in);
+    ASSERT_TRUE(writer.ok()) << writer.errorText();
+
+    EXPECT_EQ(commandOutput(python + " '" + test::sourcePath("tests/io/fixtures/cf_reading.py") + "' '" + path +
+                            "' 2005-08-27T18:34:00 2>&1"),
+              "ok\n");
+    const std::string header = commandOutput("ncdump -h '" + path + "'");
+    for (const char* text : {"\t\t:Conventions = \"CF-1.8\" ;\n", "\t\t:sonde_id = \"250915123\" ;\n",
+                             "\t\t:launch_time = \"2005-08-27T18:34:01Z\" ;\n", "\t\t:launch_latitude = 17.25 ;\n",
+                             "\t\t:launch_longitude = -80.5 ;\n", "\t\t:launch_altitude = 7500. ;\n",
+                             "\t\t:project = \"HURR05\" ;\n", "\t\t:aircraft = \"WC-130J AF305\" ;\n",
+                             "\t\t:software_version = \"0.1.0\" ;\n", "\t\tpres:coordinates = \"time lat lon alt\" ;\n"})
+        EXPECT_THAT(header, HasSubstr(text));
 }
 
 TEST(NetcdfWriter, ValuesOfADropLastRowFirstWithDerivedQuantities) {
