@@ -13,6 +13,7 @@
 #include "TruthProfile.h"
 #include "config/ConfigSet.h"
 #include "config/OptionStore.h"
+#include "document/FileRemarks.h"
 #include "document/RecoveryStatistics.h"
 #include "document/SoundingProcessor.h"
 #include "io/SoundingFile.h"
@@ -117,6 +118,19 @@ TEST(CurrentDFile, StatisticsSayWhatIsMissingInPlainWords) {
     }
     EXPECT_TRUE(ptu);
     EXPECT_TRUE(winds);
+}
+
+TEST(CurrentDFile, TheOperatorsRemarksAndTheSondeTypeAreRead) {
+    Simulated sim = simulate(sim::Scenario::Good);
+    const Processed p(sim.file);
+    ASSERT_TRUE(p.loaded);
+    const SoundingHeader h = p.processor.header();
+    EXPECT_EQ(h.sondetypecode, "3");
+    EXPECT_EQ(h.sondemodel, "KPTU-7");
+    // The stray byte at the end of the operator's remark is gone.
+    EXPECT_EQ(p.processor.logLines(kRemarksCategory),
+              (std::vector<std::string>{"Standard comments: Good Drop",
+                                        "Operator comments: Eyewall drop in the NE quadrant"}));
 }
 
 TEST(CurrentDFile, QcStaysCloseToTheTruth) {
