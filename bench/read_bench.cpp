@@ -1,5 +1,6 @@
 // Reading sounding files: a 4 Hz, 15-minute Karvo D file (3600 data records,
-// about 700 KB) through SoundingFile, alone and with building the Sounding.
+// about 700 KB) through SoundingFile, alone and with building the Sounding,
+// and a simulated format 1.7 file with a second sonde's records.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -7,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "DFileWriter.h"
+#include "SimulatedDrop.h"
 #include "io/SoundingFile.h"
 #include "sounding/Sounding.h"
 
@@ -88,5 +91,35 @@ void BM_ReadDropFileAndBuildSounding(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_ReadDropFileAndBuildSounding)->Unit(benchmark::kMillisecond);
+
+// A format 1.7 file as current data systems write it, from the simulator: a
+// 15-minute research drop at 4 Hz with PTU on every other record, five
+// minutes of pre-launch records, and a second sonde in the cabin recording
+// its own records for 40 minutes.
+const std::string& format17File() {
+    static const std::string text = [] {
+        velta::sim::DropSettings s = velta::sim::defaultSettings(velta::sim::DropKind::Research);
+        s.formatVersion = 1.7;
+        s.scenario = velta::sim::Scenario::SecondCabin;
+        velta::sim::applyLayout(s);
+        return velta::sim::formatDFile(s, velta::sim::simulateDrop(s));
+    }();
+    return text;
+}
+
+void BM_ReadFormat17File(benchmark::State& state) {
+    const std::string& text = format17File();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::istringstream in(text, std::ios::in | std::ios::binary);
+        state.ResumeTiming();
+        velta::SoundingFile file("D20250916_203000.1", in);
+        if (!file.valid() || file.raw().setAsideSondes.size() != 1) state.SkipWithError("1.7 file not read");
+        benchmark::DoNotOptimize(file.raw().records.pressure.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+    state.counters["file_KB"] = static_cast<double>(text.size()) / 1024.0;
+}
+BENCHMARK(BM_ReadFormat17File)->Unit(benchmark::kMillisecond);
 
 }  // namespace
