@@ -38,7 +38,9 @@ void writeSoundingReport(std::ostream& out, const std::string& file, const Sound
     out << "  latitude " << valueText(h.launchLatitudeValid, h.launchLatitude, "")
         << ", longitude " << valueText(h.launchLongitudeValid, h.launchLongitude, "")
         << ", altitude " << valueText(h.launchAltitudeValid, h.launchAltitude, " m") << "\n";
-    if (!h.sondeid.empty()) out << "Sonde: " << h.sondeid << (h.sondemodel.empty() ? "" : ", ") << h.sondemodel << "\n";
+    if (!h.sondeid.empty())
+        out << "Sonde: " << h.sondeid << (h.sondemodel.empty() ? "" : ", ") << h.sondemodel
+            << (h.sondetypecode.empty() ? "" : ", type code " + h.sondetypecode) << "\n";
     if (!h.platformtype.empty()) out << "Platform: " << h.platformtype << "\n";
     if (!h.projectid.empty()) out << "Project: " << h.projectid << "\n";
 

@@ -47,8 +47,10 @@ void writeRecoveryStatistics(const Sounding& sounding, ProcessingLog& log) {
             share(flagged(0), "raw data records had CRC errors");
         }
         for (const SetAsideSonde& other : raw.setAsideSondes)
-            log.add(kRecoveryCategory, format("%d", other.records) + " records of another sonde (" + other.id +
-                                           ") in the file were set aside");
+            log.add(kRecoveryCategory, format("%d", other.records) +
+                                           (other.records == 1 ? " record" : " records") + " of another sonde (" +
+                                           other.id + ") in the file " + (other.records == 1 ? "was" : "were") +
+                                           " set aside");
     }
 
     struct Triple {

@@ -5,6 +5,7 @@
 #include <istream>
 
 #include "config/OverrideOptions.h"
+#include "document/FileRemarks.h"
 #include "document/RecoveryStatistics.h"
 #include "wmo/MessageCoder.h"
 
@@ -71,6 +72,7 @@ void SoundingProcessor::doQC() {
     setStatus("Ready");
     log_.add(kStepsCategory, "QC processing completed");
     writeRecoveryStatistics(*engine_->sounding(), log_);
+    writeFileRemarks(engine_->sounding()->header(), log_);
 }
 
 void SoundingProcessor::doLevels() {

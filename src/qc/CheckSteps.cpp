@@ -107,7 +107,11 @@ void applyVerticalVelocityCheck(QcRun& run) {
 }
 
 void limitLowHumidity(QcRun& run) {
-    if (DataSeries* rh = run.sounding.series("QCRH")) LowerLimiter{}(*rh, 0.2);
+    if (DataSeries* rh = run.sounding.series("QCRH")) {
+        LowerLimiter{}(*rh, 0.2);
+        // Smoothing a saturated layer can overshoot the cap of the limit check.
+        capValues(*rh, 100.0);
+    }
 }
 
 }  // namespace velta

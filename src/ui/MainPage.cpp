@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "config/OverrideOptions.h"
+#include "document/FileRemarks.h"
 #include "document/KarvoEdDoc.h"
 #include "extern/VeltaDialogs.h"
 
@@ -58,6 +59,12 @@ MainPage::MainPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
     launchTime_ = new QLabel(this);
     launchTimeRow->addWidget(launchTime_, 1);
     layout->addLayout(launchTimeRow);
+    remarks_ = new QLabel(this);
+    remarks_->setWordWrap(true);
+    remarks_->setTextFormat(Qt::PlainText);
+    remarks_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    remarks_->hide();
+    layout->addWidget(remarks_);
 
     const auto* number = new QRegularExpressionValidator(
         QRegularExpression(R"(\s*[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?\s*)"), this);
@@ -140,6 +147,10 @@ void MainPage::refresh() {
     const QCEngine* engine = processor->engine();
     if (!engine || !engine->qcDone()) return;
     const SoundingHeader h = processor->header();
+    std::string remarks;
+    for (const std::string& line : fileRemarks(h)) remarks += (remarks.empty() ? "" : "\n") + line;
+    remarks_->setText(QString::fromStdString(remarks));
+    remarks_->setVisible(!remarks.empty());
     const bool drop = !h.ascending;
     hitSurface_->setEnabled(drop);
     for (int r : {kSurfacePressureRow, kSurfaceAltitudeRow}) {

@@ -39,6 +39,8 @@ public:
     QCheckBox* setHeightsMissing() const { return setHeightsMissing_; }
     QCheckBox* surfaceAltitudeUnknown() const { return altitudeUnknown_; }
     QLabel* launchTime() const { return launchTime_; }
+    // The data system's standard and operator comments, as the file has them.
+    QLabel* remarks() const { return remarks_; }
     QLabel* upwardResult() const { return upward_; }
     QLabel* downwardResult() const { return downward_; }
     QPushButton* recomputeButton() const { return recompute_; }
@@ -57,6 +59,7 @@ private:
     std::array<Row, RowCount> rows_;
     QLabel* description_ = nullptr;
     QLabel* launchTime_ = nullptr;
+    QLabel* remarks_ = nullptr;
     QLabel* upward_ = nullptr;
     QLabel* downward_ = nullptr;
     QCheckBox* hitSurface_ = nullptr;

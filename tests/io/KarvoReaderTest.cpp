@@ -228,3 +228,102 @@ TEST(KarvoReader, ReadsTheSampleDrops) {
 
 }  // namespace
 }  // namespace velta
+
+namespace velta {
+namespace {
+
+using ::testing::DoubleNear;
+using ::testing::ElementsAre;
+
+// A format 1.7 record: code (letter and the two part digits), sonde id, time,
+// pressure and GPS altitude; PTU sentinels when the pressure is 9999.00.
+std::string record17(const std::string& code, const std::string& id, const std::string& time,
+                     const std::string& pressure, const std::string& gps = "7495.00") {
+    const bool ptu = pressure != "9999.00";
+    return "KARVO-D01 " + code + " " + id + " 231129 " + time + " " + pressure + (ptu ? " 27.50 85.00" : " 99.00 999.00") +
+           " 95.00 6.50 -10.50 -80.499000 17.251000 7490.00 8 86.00 999.00 0.30 9.00 " + gps + "\r\n";
+}
+
+const std::string Station17 = "KARVO-T01 STA 234150010 231129 154000.00\r\n";
+const std::string Format17 = "KARVO-T01 FMT  FMT 1.7, 0.25 second winds\r\n";
+
+TEST(KarvoReader, Format17StatusDigitsFlagEachPartAndTimesKeepHundredths) {
+    const std::string text = Station17 + "KARVO-T01 LAU 234150010 231129 154352.25\r\n" +
+                             record17("S00", "234150010", "154352.50", "700.00") +
+                             record17("S10", "234150010", "154352.75", "9999.00") +
+                             record17("S01", "234150010", "154353.00", "700.60") +
+                             record17("S11", "234150010", "154353.25", "9999.00") + Format17;
+    const SoundingFile file = readText(text);
+    ASSERT_TRUE(file.valid()) << file.errorText();
+    const RawData& raw = file.raw();
+    EXPECT_TRUE(raw.statusByPart);
+    EXPECT_THAT(raw.records.time, ElementsAre(DoubleNear(0.25, 1e-9), DoubleNear(0.5, 1e-9),
+                                              DoubleNear(0.75, 1e-9), DoubleNear(1.0, 1e-9)));
+    EXPECT_THAT(raw.records.status, ElementsAre(-999.0, kStatusPtu, kStatusWind, kStatusPtu | kStatusWind));
+    // Sentinels decide what is missing, whatever the digits say.
+    EXPECT_THAT(raw.records.windSpeed, ElementsAre(6.5, 6.5, 6.5, 6.5));
+    EXPECT_THAT(raw.records.pressure, ElementsAre(DoubleNear(700.4, 1e-9), -999.0, DoubleNear(701.0, 1e-9), -999.0));
+
+    // Older formats keep tenths and one digit for the whole record.
+    const SoundingFile older = readText(test::withoutLine(text, " FMT "));
+    EXPECT_FALSE(older.raw().statusByPart);
+    EXPECT_THAT(older.raw().records.time, ElementsAre(DoubleNear(0.3, 1e-9), DoubleNear(0.5, 1e-9),
+                                                      DoubleNear(0.8, 1e-9), DoubleNear(1.0, 1e-9)));
+    EXPECT_THAT(older.raw().records.status, ElementsAre(-999.0, 1.0, -999.0, 1.0));
+}
+
+TEST(KarvoReader, Format17TrailerComments) {
+    const std::string text =
+        Station17 + "KARVO-T01 LAU 234150010 231129 154352.00\r\n" + record17("S00", "234150010", "154352.50", "700.00") +
+        "KARVO-T01 COM Operator Name/Comments:  K. Aalto, Eye drop \xB0 near the wall\r\n"
+        "KARVO-T01 COM Sonde ID/Type/Rev/Built/Sensors: 234150010, 3, A2, 20231129T154352Z, KPTU-7,KGPS-3\r\n"
+        "KARVO-T01 COM Standard Comments:    Late Winds, Bad Pressure\r\n" + Format17;
+    const RawData raw = readText(text).raw();
+    EXPECT_EQ(raw.sondetypecode, "3");
+    EXPECT_EQ(raw.sondemodel, "KPTU-7");
+    EXPECT_EQ(raw.standardcomments, "Late Winds, Bad Pressure");
+    EXPECT_EQ(raw.operatorcomments, "Eye drop   near the wall");  // the stray byte reads as a blank
+    EXPECT_EQ(raw.operatorName, "K. Aalto");
+    EXPECT_EQ(raw.comments, "Eye drop   near the wall, Late Winds, Bad Pressure");
+}
+
+TEST(KarvoReader, TheFallingSondeIsKeptAndOtherSondesAreSetAside) {
+    // Falling: pressure rises and the GPS altitude falls. Cabin: valid but at
+    // rest. Empty: sentinels only.
+    struct Case {
+        const char* name;
+        std::string launchId;
+        std::vector<std::string> otherIds;  // interleaved with the falling sonde "234150010"
+        std::string kept;
+    };
+    const Case cases[] = {{"a sonde at rest in the cabin", "234150010", {"234150022"}, "234150010"},
+                          {"launch record names the empty sonde", "234150033", {"234150033"}, "234150010"},
+                          {"two other sondes", "234150010", {"234150022", "234150033"}, "234150010"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string text = Station17 + "KARVO-T01 LAU " + c.launchId + " 231129 154352.00\r\n";
+        for (int k = 0; k < 8; ++k) {
+            char time[16], pres[16], gps[16];
+            std::snprintf(time, sizeof time, "1543%02d.00", 53 + k);
+            std::snprintf(pres, sizeof pres, "%.2f", 700.0 + 4.0 * k);
+            std::snprintf(gps, sizeof gps, "%.2f", 3000.0 - 40.0 * k);
+            text += record17("S00", "234150010", time, pres, gps);
+            for (const std::string& other : c.otherIds) {
+                if (other == "234150022") text += record17("S00", other, time, "844.00", "3000.00");
+                if (other == "234150033") text += record17("S11", other, time, "9999.00", "99999.00");
+            }
+        }
+        const RawData raw = readText(text + Format17).raw();
+        EXPECT_EQ(raw.sondeid, c.kept);
+        EXPECT_EQ(raw.records.count(), 8);
+        EXPECT_THAT(raw.records.pressure.back(), DoubleNear(728.4, 1e-9));
+        ASSERT_EQ(raw.setAsideSondes.size(), c.otherIds.size());
+        for (std::size_t k = 0; k < c.otherIds.size(); ++k) {
+            EXPECT_EQ(raw.setAsideSondes[k].id, c.otherIds[k]);
+            EXPECT_EQ(raw.setAsideSondes[k].records, 8);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velta

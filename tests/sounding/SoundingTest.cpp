@@ -222,6 +222,22 @@ TEST(Sounding, BadRecordsDiscardedOnlyWhenAsked) {
     EXPECT_EQ(o.series("QCPres")->size(), 6);
 }
 
+TEST(Sounding, StatusDigitsByPartDiscardOnlyTheirPart) {
+    // The same records from a file whose status flags each part: 0.5 has no
+    // valid PTU (bit 1), 2.0 no valid wind (bit 2); 1.0 carries neither bit.
+    MemorySource src = dropSource();
+    src.data.statusByPart = true;
+    Sounding s(src);
+    s.rebuildQCSeries(0, true);
+    EXPECT_EQ(times(s, "QCPres"), (std::vector<double>{-1, 0, 1, 1.5, 2}));
+    EXPECT_EQ(times(s, "QCTdry"), (std::vector<double>{-1, 0, 1, 1.5}));
+    EXPECT_EQ(times(s, "QCRH"), (std::vector<double>{-1, 0, 1, 1.5}));
+    EXPECT_EQ(times(s, "QCWspd"), (std::vector<double>{-1, 0, 0.5}));
+    EXPECT_EQ(times(s, "QCV"), (std::vector<double>{-1, 0, 0.5}));
+    EXPECT_EQ(times(s, "RawLat"), (std::vector<double>{-1, 0, 0.5, 1}));
+    EXPECT_EQ(times(s, "RawLon"), (std::vector<double>{-1, 0, 0.5, 1}));
+}
+
 TEST(Sounding, HumidityChoiceAndGenerations) {
     const MemorySource src = dropSource();
     Sounding s(src);

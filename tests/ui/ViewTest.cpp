@@ -67,6 +67,8 @@ TEST_F(ViewTest, EveryTabShowsTheSampleAfterOpening) {
     ASSERT_TRUE(h.launchPressureValid);
     EXPECT_EQ(main->reportedValue(1)->text(), formatted("%.1f", h.launchPressure));
     EXPECT_EQ(main->launchTime()->text(), "17:45:12    15-Sep-2025");
+    EXPECT_EQ(main->remarks()->text(), "Operator comments: Eyewall drop in the NE quadrant");
+    EXPECT_FALSE(main->remarks()->isHidden());
     EXPECT_FALSE(main->reportedValue(9)->text().isEmpty());  // surface pressure of a drop that hit the sea
     EXPECT_TRUE(main->hitSurface()->isEnabled());
     EXPECT_FALSE(main->downwardResult()->text().isEmpty());

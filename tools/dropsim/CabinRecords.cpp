@@ -99,17 +99,24 @@ std::vector<DataRecord> secondSondeRecords(const DropSettings& settings, const F
     if (fall.samples.size() < 2) return records;
     const Scenario scenario = settings.scenario;
     if (scenario != Scenario::SecondSentinels && scenario != Scenario::SecondCabin &&
-        scenario != Scenario::LaunchNamesEmpty)
+        scenario != Scenario::LaunchNamesEmpty && scenario != Scenario::FailedSonde)
         return records;
     Random rng(settings.seed, "second sonde");
     const double dropEnd = fall.samples.back().time;
-    // Two records a second, between the dropped sonde's.
-    const double end = scenario == Scenario::SecondCabin ? 40.0 * 60.0 : dropEnd;
-    for (double t = 0.37; t <= end; t += 0.5) {
+    // Two records a second, between the dropped sonde's; after a failure the
+    // data system goes on recording the sonde in the cabin on the same
+    // channel, under the failed sonde's id, at the record rate.
+    const bool failed = scenario == Scenario::FailedSonde;
+    const double end = scenario == Scenario::SecondCabin || failed ? 40.0 * 60.0 : dropEnd;
+    const double step = failed ? 0.25 : 0.5;
+    for (double t = failed ? dropEnd + 0.25 : 0.37; t <= end; t += step) {
         DataRecord r;
         r.time = t;
-        r.sondeId = settings.secondSondeId;
-        if (scenario == Scenario::SecondCabin) {
+        if (!failed) r.sondeId = settings.secondSondeId;
+        if (failed) {
+            if (records.size() % 2 == 0) fillCabinPtu(r, aircraft, 35.0, rng);
+            fillAircraftGps(r, aircraft, t, rng);
+        } else if (scenario == Scenario::SecondCabin) {
             fillCabinPtu(r, aircraft, 35.0, rng);
             fillAircraftGps(r, aircraft, t, rng);
         } else if (scenario == Scenario::LaunchNamesEmpty && records.size() % 97 == 40) {

@@ -34,7 +34,9 @@ std::vector<DataRecord> tubeRecords(const DropSettings& settings, const FallResu
 // The records of a second sonde under its own id, by scenario: only sentinels
 // while the drop lasts; valid cabin data for 40 minutes (cabin pressure,
 // about 22 °C, the aircraft's GPS height and speed); or nearly only
-// sentinels. Empty for the other scenarios.
+// sentinels; or, after the dropped sonde failed, the cabin sonde's records
+// under the dropped sonde's id for the rest of the 40 minutes. Empty for the
+// other scenarios.
 std::vector<DataRecord> secondSondeRecords(const DropSettings& settings, const FallResult& fall,
                                            const Aircraft& aircraft);
 

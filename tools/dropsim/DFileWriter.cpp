@@ -154,7 +154,12 @@ std::string formatCurrentDFile(const DropSettings& s, const SimulatedDrop& drop)
     w.comment(" COM Aircraft Type/ID:     ", "", t.aircraft);
     // Trailer text can hold a byte from another code page (here a Latin-1
     // no-break space at the end of the operator's remark).
-    w.comment(" COM Operator Name/Comments", ":", t.operatorName + ", " + t.operatorComments + "\xA0");
+    if (t.combinedOperator) {
+        w.comment(" COM Operator Name/Comments", ":", t.operatorName + ", " + t.operatorComments + "\xA0");
+    } else {
+        w.comment(" COM Operator Name:        ", "", t.operatorName);
+        w.comment(" COM Operator Comments:    ", "", t.operatorComments + "\xA0");
+    }
     const UtcTime& lt = s.launchTime;
     w.comment(" COM Launch Time (UTC):    ", "",
               fmt("%04d-%02d-%02d %02d:%02d:%02d", lt.year, lt.month, lt.day, lt.hour, lt.minute, lt.second));

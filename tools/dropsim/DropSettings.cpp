@@ -61,6 +61,8 @@ void applyLayout(DropSettings& s) {
     s.instrument.currentLayout = true;
     if (s.texts.standardComments.empty()) s.texts.standardComments = "Good Drop";
     if (s.scenario == Scenario::Cloud) s.instrument.cloudExcess = 3.0;
+    if (s.scenario == Scenario::FailedSonde && s.endPressure <= 0.0)
+        s.endPressure = s.launchPressure + kFailureBelowLaunch;
 }
 
 ProfileShape profileFor(DropKind kind) {

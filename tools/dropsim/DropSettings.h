@@ -24,8 +24,13 @@ enum class Scenario {
     Cloud,            // a saturated layer, where the humidity sensor reads up to about 104 %
     SecondSentinels,  // a second sonde's records, all sentinels, interleaved
     SecondCabin,      // a second sonde in the cabin: valid cabin data under its own id, 40 min
-    LaunchNamesEmpty  // the LAU record names a nearly empty second sonde; the falling one and A carry another
+    LaunchNamesEmpty,  // the LAU record names a nearly empty second sonde; the falling one and A carry another
+    FailedSonde,       // the sonde fails 40 mb below the launch; the cabin sonde goes on under the same id
+    LateAcquisition    // the first data come 550 mb below the launch
 };
+
+inline constexpr double kFailureBelowLaunch = 40.0;      // mb
+inline constexpr double kAcquisitionBelowLaunch = 550.0;  // mb
 
 // The descriptive texts the data system writes into the comment records.
 struct DropTexts {

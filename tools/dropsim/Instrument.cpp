@@ -58,8 +58,10 @@ DataRecord measure(const TruthSample& s, Noise& noise, const InstrumentSettings&
     r.verticalVelocity = -s.fallSpeed + noise(0.15);
     r.lat = s.lat + noise(1.5) * 0.001 / kmPerDegreeLatitude(s.lat);
     r.lon = s.lon + noise(1.5) * 0.001 / kmPerDegreeLongitude(s.lat);
-    const double gpsAltitude = s.geometric + settings.gpsAltitudeBias * (settings.currentLayout ? 1.0 : 0.0) + noise(2.5);
-    r.gpsAltitude = gpsAltitude;
+    const double gpsAltitude = s.geometric + noise(2.5);
+    // The receiver's geoid model puts heights a little low in the current
+    // layout, so the last records read below the sea surface.
+    r.gpsAltitude = gpsAltitude + (settings.currentLayout ? settings.gpsAltitudeBias : 0.0);
     r.altitude = geopotentialFromGeometric(gpsAltitude);
     r.windError = 0.3;
     r.batteryVoltage = 8.4 - 0.0004 * s.time;

@@ -20,11 +20,11 @@ struct InstrumentSettings {
     // Current layout: status digits by part, with the disagreements real files
     // show (a few PTU-flagged records with PTU values, wind-flagged records that
     // mostly keep their winds), geopotential altitude missing at first, and
-    // GPS altitudes referred to a geoid a little below the sea surface.
+    // GPS altitudes a few metres low, as a receiver's geoid model can put them.
     bool currentLayout = false;
     int windDropouts = 4;            // runs of records whose winds the data system distrusts
     double geopotentialDelay = 8.0;  // s after release without field 14
-    double gpsAltitudeBias = -2.0;   // m
+    double gpsAltitudeBias = -4.0;   // m, GPS altitude (field 20) only
     // A wetted humidity sensor in cloud reads this much above saturation (%).
     double cloudExcess = 0.0;
 };

@@ -29,6 +29,17 @@ SimulatedDrop simulateDrop(const DropSettings& settings) {
     drop.fall = simulateFall(atmosphere, column, fall);
     drop.launchObservation = launchObservation(drop.fall, instrument);
     drop.records = observeDrop(drop.fall, instrument);
+    if (settings.scenario == Scenario::LateAcquisition) {
+        // The receiver finds the sonde only far below the launch.
+        const double acquired = settings.launchPressure + kAcquisitionBelowLaunch;
+        double from = drop.fall.samples.back().time + 1.0;
+        for (const TruthSample& t : drop.fall.samples)
+            if (t.pressure >= acquired) {
+                from = t.time;
+                break;
+            }
+        std::erase_if(drop.records, [&](const DataRecord& r) { return r.time < from; });
+    }
     if (currentLayout(settings)) {
         const Aircraft aircraft = aircraftAt(drop.fall);
         drop.preLaunch = tubeRecords(settings, drop.fall, aircraft);

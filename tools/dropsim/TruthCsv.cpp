@@ -44,13 +44,20 @@ std::string formatTruthCsv(const DropSettings& s, const SimulatedDrop& drop) {
     add(out, "# drag_coefficient,%.3f\n", s.sonde.dragCoefficient);
     add(out, "# pressure_defect_mb,%.2f\n", s.instrument.pressureDefect);
     if (currentLayout(s)) {
-        static const char* const kScenarios[] = {"good", "cloud", "second-sentinels", "second-cabin",
-                                                 "lau-names-empty"};
+        static const char* const kScenarios[] = {"good",         "cloud",           "second-sentinels",
+                                                 "second-cabin", "lau-names-empty", "failed-sonde",
+                                                 "late-acquisition"};
         add(out, "# layout,current\n");
         add(out, "# scenario,%s\n", kScenarios[static_cast<int>(s.scenario)]);
         add(out, "# gps_altitude_bias_m,%.2f\n", s.instrument.gpsAltitudeBias);
         add(out, "# sensor_rh_excess_in_cloud_pct,%.2f\n", s.instrument.cloudExcess);
-        if (!drop.secondSonde.empty()) {
+        if (s.scenario == Scenario::FailedSonde) {
+            add(out, "# failure_time_s,%.2f\n", drop.fall.samples.back().time);
+            add(out, "# failure_pressure_mb,%.2f\n", drop.fall.samples.back().pressure);
+            add(out, "# cabin_records_after_failure,%zu\n", drop.secondSonde.size());
+        } else if (s.scenario == Scenario::LateAcquisition && !drop.records.empty()) {
+            add(out, "# first_data_time_s,%.2f\n", drop.records.front().time);
+        } else if (!drop.secondSonde.empty()) {
             add(out, "# second_sonde_id,%s\n", s.secondSondeId.c_str());
             add(out, "# second_sonde_records,%zu\n", drop.secondSonde.size());
         }

@@ -110,15 +110,22 @@ int main(int argc, char** argv) {
                                                     {"cloud", Scenario::Cloud},
                                                     {"second-sentinels", Scenario::SecondSentinels},
                                                     {"second-cabin", Scenario::SecondCabin},
-                                                    {"lau-names-empty", Scenario::LaunchNamesEmpty}};
+                                                    {"lau-names-empty", Scenario::LaunchNamesEmpty},
+                                                    {"failed-sonde", Scenario::FailedSonde},
+                                                    {"late-acquisition", Scenario::LateAcquisition}};
     app.add_option("--scenario", scenarioText,
                    "current layout only. good: a good drop; cloud: a saturated layer 50-130 mb above the "
                    "surface where the humidity sensor reads up to about 104 %; second-sentinels: a second "
                    "sonde's records, all missing values, interleaved; second-cabin: a second sonde in the "
                    "cabin recording valid cabin data (near 844 mb, 22 C, the aircraft's GPS height and speed) "
                    "for 40 minutes; lau-names-empty: the LAU record names a nearly empty second sonde while "
-                   "the falling sonde and the A record carry another id (default good)")
-        ->check(CLI::IsMember({"good", "cloud", "second-sentinels", "second-cabin", "lau-names-empty"}));
+                   "the falling sonde and the A record carry another id; failed-sonde: the sonde fails 40 mb "
+                   "below the launch (190 mb for a research drop; --end-pressure moves it) and the data "
+                   "system goes on recording the cabin sonde under the same id for 40 minutes; "
+                   "late-acquisition: the first data come 550 mb below the launch. A signal lost in "
+                   "mid-air is --end-pressure (default good)")
+        ->check(CLI::IsMember({"good", "cloud", "second-sentinels", "second-cabin", "lau-names-empty",
+                               "failed-sonde", "late-acquisition"}));
     app.add_option("--sonde-type", sondeType,
                    "current layout: the sonde type code in the sonde record of the trailer (default 3)");
 
@@ -173,6 +180,11 @@ int main(int argc, char** argv) {
     }
     if (noSurface) s.endPressure = surfacePressure - 60.0;
     if (endPressure) s.endPressure = *endPressure;
+    if (s.scenario == Scenario::LateAcquisition &&
+        s.launchPressure + kAcquisitionBelowLaunch >= (s.endPressure > 0.0 ? s.endPressure : surfacePressure)) {
+        std::cerr << "velta-dropsim: late-acquisition needs a launch more than 550 mb above the end of the data\n";
+        return 2;
+    }
     if (s.endPressure > 0.0 && s.endPressure <= s.launchPressure + 5.0) {
         std::cerr << "velta-dropsim: the end pressure must be well below the launch (higher pressure)\n";
         return 2;
