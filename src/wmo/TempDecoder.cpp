@@ -387,6 +387,10 @@ private:
             readMission(t);
         } else if (t.text == "62626") {
             readRemarks(t);
+        } else {
+            // 21212 in part A or C.
+            take();
+            problem(t, "unexpected group");
         }
     }
 

@@ -147,6 +147,13 @@ TEST(TempDecoderTest, MalformedGroupsAreReportedWhereTheyStandAndDecodingGoesOn)
     EXPECT_EQ(r.messages[0].levels.size(), 7u);  // every level still there
     EXPECT_NE(find(r.messages[0], DecodedLevelKind::Standard, 500), nullptr);
 
+    // A group of part B in part A is reported and passed over.
+    const DecodeResult misplaced = decodeTempMessages("XXAA  70035 99153 70659 04355 21212 99007 29456 28521 =");
+    ASSERT_EQ(misplaced.problems.size(), 1u);
+    EXPECT_EQ(misplaced.problems[0].group, "21212");
+    ASSERT_EQ(misplaced.messages.size(), 1u);
+    EXPECT_NE(find(misplaced.messages[0], DecodedLevelKind::Surface, 1007), nullptr);
+
     // Text that holds no message, and a part cut short.
     EXPECT_TRUE(decodeTempMessages("hello\nworld\n").messages.empty());
     const DecodeResult cut = decodeTempMessages("XXAA  70035 99153 70659 04355 99007 29456");
