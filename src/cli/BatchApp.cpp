@@ -28,6 +28,7 @@
 #include "cli/BatchOutputs.h"
 #include "cli/BatchRunner.h"
 #include "cli/ConfigLocation.h"
+#include "cli/DecodeCommand.h"
 #include "cli/Progress.h"
 #include "cli/RunConfiguration.h"
 #include "cli/SoundingReport.h"
@@ -184,8 +185,13 @@ int runBatch(int argc, char** argv) {
                  "reports what was found.",
                  "velta-batch"};
     app.set_version_flag("--version", std::string("velta-batch ") + build::kVersion);
+    app.footer("Exit status: 0 when every file was processed (with --decode: every file held a message that "
+               "could be decoded); 1 when a file was rejected, held no decodable message, could not be read, or "
+               "the configuration is missing or broken; 2 for a usage error.\n");
     BatchOptions options;
-    app.add_option("FILE", options.files, "Sounding files to process (Karvo D files and the other formats)")
+    app.add_option("FILE", options.files,
+                   "Sounding files to process (Karvo D files and the other formats), or message files with "
+                   "--decode")
         ->required()
         ->check(CLI::ExistingFile);
     app.add_option("--config", options.configPath,
@@ -203,13 +209,18 @@ int runBatch(int argc, char** argv) {
                     return "unknown part '" + part + "' (summary, levels, message, all, none)";
             return {};
         });
+    bool decode = false;
+    app.add_flag("--decode", decode,
+                 "Decode the TEMP DROP and TEMP messages in the files instead of processing soundings: prints "
+                 "their levels as a table (or writes FILE_decoded.csv with -w decoded-csv) and reports each "
+                 "malformed group as FILE:LINE:COLUMN");
     std::string writes;
     app.add_option("-w,--write", writes,
                    "Files to write for each input, comma-separated: message, levels, log, qc-qsf, qc-csv, "
-                   "qc-tvx, qc-nc, raw-qsf, raw-csv, raw-tvx, raw-nc, or all")
+                   "qc-tvx, qc-nc, raw-qsf, raw-csv, raw-tvx, raw-nc, or all; with --decode: decoded-csv")
         ->check([](const std::string& text) -> std::string {
             for (const std::string& part : splitList(text))
-                if (!isOutputKind(part)) return "unknown output '" + part + "'";
+                if (!isOutputKind(part) && part != "decoded-csv") return "unknown output '" + part + "'";
             return {};
         });
     app.add_option("-o,--output-dir", options.outputDir, "Directory the files are written into (created when "
@@ -274,6 +285,22 @@ int runBatch(int argc, char** argv) {
     }
     removeTemporaryFilesOnSignals();
 
+    if (decode || writes.find("decoded-csv") != std::string::npos) {
+        const std::vector<std::string> kinds = splitList(writes);
+        const bool csv = std::find(kinds.begin(), kinds.end(), "decoded-csv") != kinds.end();
+        if (!decode || kinds.size() != (csv ? 1u : 0u)) {
+            std::cerr << "velta-batch: " << (decode ? "--decode writes only decoded-csv" : "decoded-csv needs --decode")
+                      << "\n";
+            return 2;
+        }
+        std::error_code ec;
+        if (csv) std::filesystem::create_directories(options.outputDir, ec);
+        if (csv && (!std::filesystem::is_directory(options.outputDir, ec) || access(options.outputDir.c_str(), W_OK) != 0)) {
+            std::cerr << "velta-batch: cannot write into the output directory " << options.outputDir << "\n";
+            return 2;
+        }
+        return runDecode(options.files, csv, options.outputDir, std::cout, std::cerr);
+    }
     options.show = splitList(show);
     for (const std::string& kind : splitList(writes)) {
         if (kind == "all")

@@ -23,8 +23,10 @@ public:
         row_ = rows_.size();
         column_ = 0;
     }
-    void place(const GroupRef& ref, const MessageGroup& group, bool terminator) {
-        const std::string formatted = QString::asprintf("%5s ", group.text().c_str()).toStdString();
+    void place(const GroupRef& ref, const MessageGroup& group, bool terminator, bool identifier) {
+        // The part identifier stands as in the message, two blanks after it.
+        const std::string formatted =
+            QString::asprintf(identifier ? "%-5s " : "%5s ", group.text().c_str()).toStdString();
         const WmoGridCell::Colour colour = colourOf(group);
         if (terminator)
             column_ = WmoGridColumns - 1;
@@ -68,8 +70,10 @@ std::vector<WmoGridRow> layoutWmoGrid(const TempMessage& message) {
         const auto& sections = parts[p].sections();
         for (std::size_t s = 0; s < sections.size(); ++s) {
             const bool terminator = sections[s].order() == SectionOrder::Terminator;
+            const bool identification = sections[s].order() == SectionOrder::Identification;
             const auto& groups = sections[s].groups();
-            for (std::size_t g = 0; g < groups.size(); ++g) placer.place(GroupRef{p, s, g}, groups[g], terminator);
+            for (std::size_t g = 0; g < groups.size(); ++g)
+                placer.place(GroupRef{p, s, g}, groups[g], terminator, identification && groups[g].startsLine());
         }
     }
     return rows;

@@ -149,6 +149,8 @@ DecodedRemarks decodeRemarks(const std::string& text) {
             std::optional<double> bottom, top;
             if (decodePressure(std::string_view(w[i + 3]).substr(0, 3), false, bottom) &&
                 decodePressure(std::string_view(w[i + 3]).substr(3), false, top)) {
+                // A top above the 100 mb surface is coded in tenths of mb.
+                if (bottom && top && *top > *bottom) *top /= 10.0;
                 r.deepLayerBottom = bottom;
                 r.deepLayerTop = top;
                 i += 4;

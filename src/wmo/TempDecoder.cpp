@@ -10,7 +10,8 @@ namespace velta {
 
 namespace {
 
-// Continuation lines of a remark follow a line of this length directly.
+// A remark goes on directly after a line of exactly this length; after any
+// other line a blank stood at its end.
 constexpr std::size_t LineWidth = 65;
 
 bool isFigures(std::string_view s) {
@@ -362,7 +363,7 @@ private:
             }
             if (n->line != line) {
                 text += piece;
-                if (lineLength < LineWidth) text += ' ';
+                if (lineLength != LineWidth) text += ' ';
                 line = n->line;
                 piece = text_.lineFrom(line, 1);
                 lineLength = piece.size();
@@ -387,6 +388,10 @@ private:
             readMission(t);
         } else if (t.text == "62626") {
             readRemarks(t);
+        } else {
+            // 21212 in part A or C.
+            take();
+            problem(t, "unexpected group");
         }
     }
 

@@ -50,6 +50,8 @@ TEST_F(WmoTabTest, GridPlacesElevenGroupsARowWithTheTerminatorLast) {
     EXPECT_EQ(terminators, static_cast<int>(page->editor()->message().parts().size()));
     // "%5s " cells: a group of five characters fills six.
     EXPECT_EQ(cellText(page, 1, 1).size(), 6u) << cellText(page, 0, 0) << "|" << cellText(page, 1, 0);
+    // The part identifier as in the message, two blanks after it.
+    EXPECT_EQ(cellText(page, 1, 0), "XXAA  ");
     EXPECT_EQ(colour(page, 0, 0), QColor(0, 0, 0));
 }
 

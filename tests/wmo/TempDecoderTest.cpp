@@ -7,6 +7,7 @@
 
 #include "TestData.h"
 #include "wmo/DecodedFigures.h"
+#include "wmo/RemarkDecoder.h"
 #include "wmo/TempDecoder.h"
 
 namespace velta {
@@ -147,12 +148,47 @@ TEST(TempDecoderTest, MalformedGroupsAreReportedWhereTheyStandAndDecodingGoesOn)
     EXPECT_EQ(r.messages[0].levels.size(), 7u);  // every level still there
     EXPECT_NE(find(r.messages[0], DecodedLevelKind::Standard, 500), nullptr);
 
+    // A group of part B in part A is reported and passed over.
+    const DecodeResult misplaced = decodeTempMessages("XXAA  70035 99153 70659 04355 21212 99007 29456 28521 =");
+    ASSERT_EQ(misplaced.problems.size(), 1u);
+    EXPECT_EQ(misplaced.problems[0].group, "21212");
+    ASSERT_EQ(misplaced.messages.size(), 1u);
+    EXPECT_NE(find(misplaced.messages[0], DecodedLevelKind::Surface, 1007), nullptr);
+
     // Text that holds no message, and a part cut short.
     EXPECT_TRUE(decodeTempMessages("hello\nworld\n").messages.empty());
     const DecodeResult cut = decodeTempMessages("XXAA  70035 99153 70659 04355 99007 29456");
     ASSERT_EQ(cut.messages.size(), 1u);
     EXPECT_FALSE(cut.messages[0].parts[0].terminated);
     EXPECT_FALSE(cut.problems.empty());
+}
+
+TEST(TempDecoderTest, EveryRemarkVeltaWritesReadsBack) {
+    const DecodedRemarks r = decodeRemarks(
+        " EYEWALL 045 SPL 2512N07546W 1825 LST WND -3 MBL WND 27519 KEV 30104 REXMT OF OB 02 CORRECTED RPT "
+        "LAST REPORT OBS 01 THRU 17 TO KNHC DLM WND 00519 008850 WL150 00000 084 ATCF AL122005");
+    EXPECT_EQ(r.environment, "EYEWALL");
+    EXPECT_EQ(r.azimuth, 45);
+    EXPECT_DOUBLE_EQ(*r.splashLatitude, 25.12);
+    EXPECT_DOUBLE_EQ(*r.splashLongitude, -75.46);
+    EXPECT_EQ(r.splashTime, 1825);
+    EXPECT_EQ(r.lastWindAltitude, -3);
+    EXPECT_EQ(r.meanBoundaryLayerDirection, 275);
+    EXPECT_EQ(r.meanBoundaryLayerSpeed, 19);
+    EXPECT_EQ(r.version, 30104);
+    EXPECT_EQ(r.retransmission, 2);
+    EXPECT_TRUE(r.corrected);
+    EXPECT_EQ(r.lastReportObservation, 17);
+    EXPECT_EQ(r.lastReportStation, "KNHC");
+    EXPECT_EQ(r.deepLayerDirection, 5);
+    EXPECT_EQ(r.deepLayerBottom, 1008);
+    EXPECT_EQ(r.deepLayerTop, 850);
+    EXPECT_EQ(r.layer150Speed, 0);
+    EXPECT_EQ(r.layer150Altitude, 84);
+    EXPECT_EQ(r.atcf, "AL122005");
+    EXPECT_EQ(r.other, "");
+    // A layer reaching above the 100 mb surface has its top in tenths of mb.
+    EXPECT_DOUBLE_EQ(*decodeRemarks(" DLM WND 26561 600926").deepLayerTop, 92.6);
 }
 
 TEST(TempDecoderTest, FiguresReadBackWithinTheirResolution) {

@@ -102,6 +102,19 @@ TEST(TempMessageTest, WrapAtABlankKeepsItInColumn65) {
     EXPECT_EQ(m.text(false), std::string(64, 'A') + " \r\nKEV 30104 =\r\n");
 }
 
+TEST(TempMessageTest, NoLineOutgrows65Columns) {
+    // A full last piece leaves no room for the terminator, nor a full line of
+    // groups for a longer one: they start the next line.
+    TempMessage m;
+    MessagePart& a = m.addPart(MessagePart(0));
+    a.addSection(sectionOf(SectionOrder::StandardLevels, {"11111", "22222", "33333", "44444", "55555", "66666",
+                                                          "77777", "88888", "99999", "00000", "123456"}));
+    a.addSection(sectionOf(SectionOrder::Remarks, {std::string(130, 'R')}, true));
+    a.addSection(sectionOf(SectionOrder::Terminator, {"="}));
+    EXPECT_EQ(m.lines(), (std::vector<std::string>{"11111 22222 33333 44444 55555 66666 77777 88888 99999 00000",
+                                                   "123456", std::string(65, 'R'), std::string(65, 'R'), "="}));
+}
+
 TEST(TempMessageTest, LongGroupLeavesAnOpenLineCountingOne) {
     TempMessage m;
     MessagePart& a = m.addPart(MessagePart(0));
