@@ -1,4 +1,4 @@
-// Any bytes as velta.xml: the registry reads them without crashing or hanging, and a file it
+// Any bytes as velta.xml: the registry reads them (from memory) without crashing or hanging, and a file it
 // understood survives binding the catalogue, editing, copying and saving, and reads back.
 #include <unistd.h>
 
@@ -30,21 +30,25 @@ void writeAll(const fs::path& path, const uint8_t* data, std::size_t size) {
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
-// A directory of this process holding a copy of the shipped velta.dtd.
+// A directory of this process holding a copy of the shipped velta.dtd, on a
+// memory file system when there is one (saves flush to disk), removed when the
+// fuzzer ends.
 const fs::path& workDir() {
-    static const fs::path dir = [] {
-        // Saves flush to disk; a memory file system keeps that cheap.
+    // Never destroyed, so that the clean-up at exit still finds it.
+    static const fs::path& dir = *new fs::path([] {
         std::error_code ec;
         fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path d = base / ("velta-registry-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(d);
+        std::string pattern = (base / "velta-registry-fuzz-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) std::abort();
+        fs::path d = pattern;
+        std::atexit([] { fs::remove_all(workDir()); });
         fs::path source = fs::path(__FILE__).parent_path().parent_path() / "share" / "velta.dtd";
         if (const char* root = std::getenv("VELTA_SOURCE_DIR"))
             source = fs::path(root) / "share" / "velta.dtd";
         std::string dtd = readAll(source);
         writeAll(d / "velta.dtd", reinterpret_cast<const uint8_t*>(dtd.data()), dtd.size());
         return d;
-    }();
+    }());
     return dir;
 }
 
@@ -57,13 +61,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    // The input is parsed from memory; only what the registry saves reaches the file.
     const fs::path path = workDir() / "velta.xml";
-    writeAll(path, data, size);
+    const std::string text(reinterpret_cast<const char*>(data), size);
 
     std::string active;
     {
-        velta::Registry registry(path.string());
+        velta::Registry registry(path.string(), text);
         if (registry.status() != 0) return 0;
+        fs::remove(path);  // the save below writes it anew
         active = registry.activeSetName();
         velta::ConfigSet options(registry);
         options.option("ChuteArea")->setValue(700.5);
@@ -75,6 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         options.save(false);
     }
     if (active == "Research") return 0;  // the active set was just removed
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return 0;  // nothing changed, nothing was saved
 
     velta::Registry reread(path.string());
     if (reread.status() != 0) std::abort();

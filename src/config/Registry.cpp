@@ -1,6 +1,7 @@
 #include "config/Registry.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -58,6 +59,43 @@ constexpr XMLSize_t kEntityExpansionLimit = 1000;
 // characters (8 MB of the parser's UTF-16), however they nest.
 constexpr XMLSize_t kEntityValueLimit = 4096;
 
+// The parser's memory, all of it given back when the registry goes: the XML
+// library loses a small declaration for every file with an external DTD, which
+// would otherwise build up over the registries of a long-running program.
+class ParserMemory : public MemoryManager {
+public:
+    ParserMemory() = default;
+    ParserMemory(const ParserMemory&) = delete;
+    ParserMemory& operator=(const ParserMemory&) = delete;
+    ~ParserMemory() override {
+        while (head_.next != &head_) release(head_.next);
+    }
+    MemoryManager* getExceptionMemoryManager() override { return XMLPlatformUtils::fgMemoryManager; }
+    void* allocate(XMLSize_t size) override {
+        auto* block = static_cast<Block*>(::operator new(sizeof(Block) + size));
+        block->prev = &head_;
+        block->next = head_.next;
+        head_.next->prev = block;
+        head_.next = block;
+        return block + 1;
+    }
+    void deallocate(void* p) override {
+        if (p) release(static_cast<Block*>(p) - 1);
+    }
+
+private:
+    struct alignas(std::max_align_t) Block {
+        Block* prev;
+        Block* next;
+    };
+    static void release(Block* block) {
+        block->prev->next = block->next;
+        block->next->prev = block->prev;
+        ::operator delete(block);
+    }
+    Block head_{&head_, &head_};
+};
+
 // Thrown by the parser below out of its DTD scan; read() catches it with the
 // XML library's own exceptions.
 struct EntityTooLong {};
@@ -66,6 +104,7 @@ struct EntityTooLong {};
 // kEntityValueLimit as soon as it is declared, before anything is expanded.
 class BoundedDOMParser : public XercesDOMParser {
 public:
+    explicit BoundedDOMParser(MemoryManager* memory) : XercesDOMParser(nullptr, memory) {}
     void entityDecl(const DTDEntityDecl& decl, const bool isPEDecl, const bool isIgnored) override {
         if (decl.getValueLen() > kEntityValueLimit) throw EntityTooLong{};
         XercesDOMParser::entityDecl(decl, isPEDecl, isIgnored);
@@ -253,7 +292,8 @@ struct Registry::Impl {
         }
     }
 
-    void read();
+    // Parses the file's bytes (read from path when none are given).
+    void read(const std::string* given = nullptr);
     void readSet(DOMElement* setElement, const std::string& setName);
     void readOption(DOMElement* optionElement, Entry& entry);
     SetEntries* activeSet();
@@ -265,6 +305,7 @@ struct Registry::Impl {
 
     std::string path;
     // The parser's helpers live longer than the parser, which refers to them.
+    ParserMemory memory;
     LocalDtdResolver resolver;
     CountingErrorHandler errors;
     SecurityManager security;
@@ -284,7 +325,7 @@ struct Registry::Impl {
     bool lastSaveFailed = false;
 };
 
-void Registry::Impl::read() {
+void Registry::Impl::read(const std::string* given) {
     try {
         std::lock_guard<std::mutex> lock(xercesMutex());
         XMLPlatformUtils::Initialize("en_US");
@@ -296,9 +337,12 @@ void Registry::Impl::read() {
 
     status = 2;
     std::string bytes;
-    if (!readWholeFile(path, bytes)) return;
+    if (given)
+        bytes = *given;
+    else if (!readWholeFile(path, bytes))
+        return;
     try {
-        parser = std::make_unique<BoundedDOMParser>();
+        parser = std::make_unique<BoundedDOMParser>(&memory);
         parser->setErrorHandler(&errors);
         parser->setEntityResolver(&resolver);
         parser->setDisableDefaultEntityResolution(true);
@@ -500,6 +544,10 @@ bool Registry::Impl::writeFile() {
 }
 
 Registry::Registry(const std::string& path) : impl_(std::make_unique<Impl>(path)) { impl_->read(); }
+
+Registry::Registry(const std::string& path, const std::string& text) : impl_(std::make_unique<Impl>(path)) {
+    impl_->read(&text);
+}
 
 Registry::~Registry() = default;
 

@@ -15,6 +15,9 @@ public:
     // Reads the file at once; status() tells whether it was understood. The only external entity
     // the file may load is "velta.dtd" in the same directory.
     explicit Registry(const std::string& path);
+    // The same with the file's text given instead of read from path (velta.dtd
+    // is still read beside path, and saves go to path).
+    Registry(const std::string& path, const std::string& text);
     ~Registry() override;
 
     NumericBinding bindNumeric(const std::string& name, double defaultValue) override;

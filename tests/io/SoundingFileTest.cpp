@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -114,6 +115,18 @@ TEST(SoundingFile, GarbageIsRejectedCleanly) {
             EXPECT_EQ(a->size(), r.time.size());
         EXPECT_FALSE(file.valid());
     }
+}
+
+TEST(SoundingFile, FuzzFindingsAreRejected) {
+    // What the fuzzers found, one file each (the first: a HALVO launch on day
+    // 00 whose hour overflowed the packed time of day).
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(test::sourcePath("tests/io/fixtures/fuzz"))) {
+        ++files;
+        const SoundingFile file = readText(test::readFile(entry.path().string()));
+        EXPECT_FALSE(file.valid()) << entry.path();
+    }
+    EXPECT_GT(files, 0);
 }
 
 TEST(SoundingFile, RandomBytesAreNoSounding) {
