@@ -1,24 +1,17 @@
 #include "app/InstallPaths.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
-#include "BuildInfo.h"
+#include "document/FileLocator.h"
 
 namespace velta {
 
 QString programDataDir() {
-    if (qEnvironmentVariableIsSet("VELTAPROG")) return qEnvironmentVariable("VELTAPROG");
-    QStringList candidates;
-    if (QCoreApplication::instance())
-        candidates << QCoreApplication::applicationDirPath() + "/../share/velta";
-    candidates << QString::fromUtf8(build::kDataDir) << QString::fromUtf8(build::kWorkDir) + "/share/velta";
-    for (const QString& dir : candidates) {
-        if (QFileInfo::exists(dir + "/velta.xml")) return QDir::cleanPath(QDir(dir).absolutePath());
-    }
-    return {};
+    const std::string programDir = QCoreApplication::instance()
+                                       ? QCoreApplication::applicationDirPath().toStdString()
+                                       : programDirectory();
+    return QString::fromStdString(programDataDirectory(programDir));
 }
 
 void exportProgramDataDir() {

@@ -5,10 +5,8 @@
 
 namespace velta {
 
-// The installation's data directory (default velta.xml, velta.dtd and Docs/):
-// $VELTAPROG when set; otherwise the first of <exe>/../share/velta, the
-// configured install prefix and the build tree's share/velta that holds
-// velta.xml. Empty when none does.
+// The installation's data directory (default velta.xml, velta.dtd and Docs/),
+// found relative to the program (programDataDirectory). Empty when there is none.
 QString programDataDir();
 
 // Makes $VELTAPROG name the data directory for the rest of the process when it

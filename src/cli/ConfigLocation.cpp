@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "BuildInfo.h"
 #include "document/FileLocator.h"
 
 namespace velta::cli {
@@ -37,23 +36,15 @@ ConfigLocation locateConfiguration(const std::string& explicitPath, const std::s
     }
     if (located.path != "./velta.xml") result.tried.push_back(located.path);
 
-    // The default files: $VELTAPROG, the installation's share directory beside the
-    // program, the configured install prefix, and the source tree of a build.
-    std::vector<std::string> candidates;
-    if (const char* prog = std::getenv("VELTAPROG")) candidates.push_back(std::string(prog) + "/velta.xml");
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::weakly_canonical(programPath, ec);
-    if (!ec && exe.has_parent_path())
-        candidates.push_back((exe.parent_path().parent_path() / "share/velta/velta.xml").string());
-    candidates.push_back(std::string(build::kDataDir) + "/velta.xml");
-    candidates.push_back(std::string(build::kSourceDir) + "/share/velta.xml");
-    for (const std::string& candidate : candidates) {
-        result.tried.push_back(candidate);
-        if (readable(candidate)) {
-            result.found = true;
-            result.path = candidate;
-            return result;
-        }
+    // The default files of the installation, found relative to the program.
+    const std::string programDir = programDirectory(programPath);
+    const std::string dataDir = programDataDirectory(programDir);
+    const std::string candidate =
+        (dataDir.empty() ? programDir + "/../share/velta" : dataDir) + "/velta.xml";
+    result.tried.push_back(candidate);
+    if (readable(candidate)) {
+        result.found = true;
+        result.path = candidate;
     }
     return result;
 }

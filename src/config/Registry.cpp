@@ -301,7 +301,8 @@ struct Registry::Impl {
     void putText(DOMElement* element, const std::string& text);
     bool repair(Entry& entry, const std::string& defaultText);
     void putEntryTexts(const Entry& entry);
-    bool writeFile();
+    // Empty on success, otherwise why the file could not be written.
+    std::string writeFile();
 
     std::string path;
     // The parser's helpers live longer than the parser, which refers to them.
@@ -323,6 +324,7 @@ struct Registry::Impl {
     // Options were added by binding since the file was last written; a full save writes them.
     bool added = false;
     bool lastSaveFailed = false;
+    std::string lastSaveError;
 };
 
 void Registry::Impl::read(const std::string* given) {
@@ -512,10 +514,11 @@ void dropLayoutWhitespace(DOMNode* parent) {
     }
 }
 
-bool Registry::Impl::writeFile() {
+std::string Registry::Impl::writeFile() {
     dropLayoutWhitespace(document);
+    const std::string failure = "Could not write the configuration file " + path;
     DOMImplementation* implementation = DOMImplementationRegistry::getDOMImplementation(kLS);
-    if (!implementation) return false;
+    if (!implementation) return failure + ": the XML library has no writer";
     DOMLSSerializer* writer = static_cast<DOMImplementationLS*>(implementation)->createLSSerializer();
     std::string text;
     try {
@@ -533,14 +536,14 @@ bool Registry::Impl::writeFile() {
         throw;
     }
     writer->release();
-    if (text.empty()) return false;
+    if (text.empty()) return failure + ": the XML library wrote nothing";
     // The writer declares the encoding of its own string; the file is written as UTF-8.
     static const std::string from = "UTF-16";
     static const std::string to = "UTF-8";
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
         text.replace(at, from.size(), to);
     }
-    return writeFileAtomically(path, text).empty();
+    return writeFileAtomically(path, text);
 }
 
 Registry::Registry(const std::string& path) : impl_(std::make_unique<Impl>(path)) { impl_->read(); }
@@ -612,7 +615,7 @@ void Registry::setNumeric(const std::string& name, double value) {
 void Registry::save(bool immediateOnly) {
     Impl& d = *impl_;
     if (d.status != 0 || !d.document) return;
-    bool written = true;
+    std::string error;
     bool wroteFile = false;
     try {
         for (auto& [setName, set] : d.entries) {
@@ -625,13 +628,18 @@ void Registry::save(bool immediateOnly) {
             d.changed = true;
         }
         if (!immediateOnly && d.added) d.changed = true;
-        if (d.changed) written = wroteFile = d.writeFile();
+        if (d.changed) {
+            error = d.writeFile();
+            wroteFile = error.empty();
+        }
     } catch (...) {
-        // Errors of the XML library while saving are not reported; the values stay in memory.
-        written = false;
+        // An error of the XML library: the values stay in memory.
+        error = "Could not write the configuration file " + d.path + ": the XML library failed";
     }
+    const bool written = error.empty();
     // A file that could not be replaced keeps the changes pending, so the next save retries.
     d.lastSaveFailed = !written;
+    d.lastSaveError = error;
     d.changed = !written;
     // Whatever was written holds the added options with their texts.
     if (wroteFile) d.added = false;
@@ -700,5 +708,7 @@ bool Registry::removeSet(const std::string& name) {
 const std::string& Registry::path() const { return impl_->path; }
 
 bool Registry::lastSaveFailed() const { return impl_->lastSaveFailed; }
+
+const std::string& Registry::lastSaveError() const { return impl_->lastSaveError; }
 
 }  // namespace velta

@@ -40,6 +40,9 @@ public:
     // True when the last save had changes to write and the file could not be replaced; the
     // changes then stay pending for the next save.
     bool lastSaveFailed() const;
+    // Why the last save failed ("Could not replace the file ...: Permission denied"); empty
+    // after a save that succeeded.
+    const std::string& lastSaveError() const;
 
 private:
     struct Impl;

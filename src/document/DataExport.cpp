@@ -1,5 +1,6 @@
 #include "document/DataExport.h"
 
+#include "document/BuildInformation.h"
 #include "io/WriterInput.h"
 
 namespace velta {
@@ -9,6 +10,8 @@ DataExport::DataExport(const SoundingProcessor& processor, DataKind kind) {
     data_.header = processor.header();
     data_.processingLog = processor.processingInformation();
     data_.formulas = meteorologicalWriterFormulas();
+    data_.buildRevision = buildInformationLine("SVNREVISION");
+    data_.buildLastChangedDate = buildInformationLine("SVNLASTCHANGEDDATE");
     if (!engine || !engine->sounding()) return;
     const Sounding& sounding = *engine->sounding();
     if (kind == DataKind::QC) {

@@ -1,6 +1,7 @@
 #include "document/FileLocator.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 namespace velta {
@@ -25,6 +26,30 @@ LocatedFile locateFile(const std::string& fileName, const std::string& envVar) {
         result.found = readable(result.path);
     }
     return result;
+}
+
+std::string programDirectory(const std::string& fallbackPath) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec || exe.empty()) {
+        if (fallbackPath.empty()) return {};
+        ec.clear();
+        exe = fs::weakly_canonical(fallbackPath, ec);
+        if (ec) return {};
+    }
+    return exe.parent_path().string();
+}
+
+std::string programDataDirectory(const std::string& programDir) {
+    if (const char* prog = std::getenv("VELTAPROG")) return prog;
+    if (programDir.empty()) return {};
+    namespace fs = std::filesystem;
+    for (const char* relative : {"../share/velta", "../../share/velta"}) {
+        const fs::path dir = fs::path(programDir) / relative;
+        if (readable((dir / "velta.xml").string())) return fs::weakly_canonical(dir).string();
+    }
+    return {};
 }
 
 std::string directoryOf(const std::string& path) {

@@ -54,7 +54,7 @@ void CKarvoEdDoc::setStatusReporter(StatusReporter* reporter) {
 bool CKarvoEdDoc::open(const std::string& path) {
     if (ConfigOption* dataDir = configuration_->option("DataDir")) {
         dataDir->setText(directoryOf(path));
-        configuration_->save(true);
+        saveConfiguration(true);
     }
     path_ = path;
     loadState_ = Loading;
@@ -93,8 +93,19 @@ void CKarvoEdDoc::optionsCommand() {
     if (configuration_->modified()) {
         auto notice = dialogs_.notice("Immediate values for configuration '" + configuration_->name() +
                                       "' are being saved...");
-        configuration_->save(true);
+        saveConfiguration(true);
     }
+}
+
+void CKarvoEdDoc::saveConfiguration(bool immediateOnly) {
+    configuration_->save(immediateOnly);
+    reportFailedConfigurationSave(dialogs_, *registry_);
+}
+
+void reportFailedConfigurationSave(VeltaDialogs& dialogs, const Registry& registry) {
+    if (!registry.lastSaveFailed()) return;
+    dialogs.messageBox("The configuration could not be saved.\n" + registry.lastSaveError() +
+                       "\n\nThe changed options are kept; Velta writes them again at the next save.");
 }
 
 void CKarvoEdDoc::restoreDefaultsCommand() {
@@ -113,7 +124,7 @@ void CKarvoEdDoc::close() {
                        "processing options for the '" +
                        name + "' configuration set?")) {
         auto notice = dialogs_.notice("The configuration '" + name + "' is being saved...");
-        configuration_->save(false);
+        saveConfiguration(false);
     }
 }
 

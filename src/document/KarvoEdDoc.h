@@ -44,6 +44,10 @@ public:
     void recompute() { process(); }
     // Asks whether changed options are to be saved to the active set; runs once.
     void close();
+    // Saves the set (only the immediate options, or all of them and the active set's name);
+    // a file that cannot be written is shown with the reason, and the changes are written
+    // again at the next save.
+    void saveConfiguration(bool immediateOnly);
 
     // The status reporter is not owned; the window layer gives its own.
     void setStatusReporter(StatusReporter* reporter);
@@ -76,5 +80,7 @@ private:
 // The fatal messages of a configuration file that cannot be used.
 std::string configurationNotFoundMessage(const std::string& path);
 std::string configurationBrokenMessage();
+// Shows why the last save of the registry failed; nothing when it succeeded.
+void reportFailedConfigurationSave(VeltaDialogs& dialogs, const Registry& registry);
 
 }  // namespace velta

@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "app/BuildInformation.h"
+#include "document/BuildInformation.h"
 
 namespace velta {
 

@@ -239,7 +239,7 @@ void CommPage::storeIndex(const char* option, int index) {
 
 void CommPage::saveConfiguration() {
     auto notice = dialogs_.notice("Saving configuration...");
-    doc_.configuration().save(true);
+    doc_.saveConfiguration(true);
 }
 
 void CommPage::icaoTyped(const QString& text) {

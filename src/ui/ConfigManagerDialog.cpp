@@ -10,6 +10,7 @@
 
 #include "config/ConfigSet.h"
 #include "config/Registry.h"
+#include "document/KarvoEdDoc.h"
 #include "extern/VeltaDialogs.h"
 
 namespace velta {
@@ -122,6 +123,7 @@ void ConfigManagerDialog::editSet(const QString& name) {
 
 void ConfigManagerDialog::accept() {
     registry_.save(false);
+    reportFailedConfigurationSave(dialogs_, registry_);
     QDialog::accept();
 }
 

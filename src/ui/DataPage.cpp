@@ -9,7 +9,7 @@
 #include "document/KarvoEdDoc.h"
 #include <QFileDialog>
 
-#include "app/BuildInformation.h"
+#include "document/BuildInformation.h"
 #include "io/SaveCommand.h"
 #include "ui/TextPages.h"
 
@@ -165,7 +165,7 @@ bool DataPage::saveTo(const std::string& path) {
     if (directory.empty()) return false;
     if (ConfigOption* option = doc_.configuration().option(directoryOption())) {
         option->setText(directory);
-        doc_.configuration().save(true);
+        doc_.saveConfiguration(true);
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "config/ConfigSet.h"
 #include "document/FileLocator.h"
+#include "document/KarvoEdDoc.h"
 
 namespace velta {
 
@@ -30,10 +31,10 @@ const char* graphImageFormat(const std::string& path) {
 int plotPixelsX(const ConfigSet& config) { return static_cast<int>(config.numericValue("PlotPixelsX").value_or(1000)); }
 int plotPixelsY(const ConfigSet& config) { return static_cast<int>(config.numericValue("PlotPixelsY").value_or(700)); }
 
-void rememberGraphSaveDirectory(ConfigSet& config, const std::string& directoryOption, const std::string& path) {
-    if (ConfigOption* dir = config.option(directoryOption)) {
+void rememberGraphSaveDirectory(CKarvoEdDoc& doc, const std::string& directoryOption, const std::string& path) {
+    if (ConfigOption* dir = doc.configuration().option(directoryOption)) {
         dir->setText(directoryOf(path));
-        config.save(true);
+        doc.saveConfiguration(true);
     }
 }
 

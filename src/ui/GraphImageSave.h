@@ -8,6 +8,7 @@
 
 namespace velta {
 
+class CKarvoEdDoc;
 class ConfigSet;
 
 // "XY Graphics Save" with PNG first, or JPEG first when PlotFileFormat is 1.
@@ -21,7 +22,7 @@ const char* graphImageFormat(const std::string& path);
 int plotPixelsX(const ConfigSet& config);
 int plotPixelsY(const ConfigSet& config);
 
-// Stores the chosen file's directory in the option and saves the immediate options.
-void rememberGraphSaveDirectory(ConfigSet& config, const std::string& directoryOption, const std::string& path);
+// Stores the chosen file's directory in the document's option and saves the immediate options.
+void rememberGraphSaveDirectory(CKarvoEdDoc& doc, const std::string& directoryOption, const std::string& path);
 
 }  // namespace velta

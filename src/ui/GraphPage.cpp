@@ -178,7 +178,7 @@ void GraphPage::save() {
     const std::optional<std::string> path =
         chooseSavePath(graphSaveDialogSettings(config, directoryOption(), doc_.path()));
     if (!path) return;
-    rememberGraphSaveDirectory(config, directoryOption(), *path);
+    rememberGraphSaveDirectory(doc_, directoryOption(), *path);
     if (!saveImage(*path)) dialogs_.messageBox("Cannot write the image " + *path);
 }
 

@@ -6,7 +6,7 @@
 
 #include "TestData.h"
 #include "UiFixture.h"
-#include "app/BuildInformation.h"
+#include "document/BuildInformation.h"
 #include "app/Startup.h"
 #include "config/ConfigSet.h"
 #include "config/Registry.h"

@@ -1,4 +1,4 @@
-#include "app/BuildInformation.h"
+#include "document/BuildInformation.h"
 
 #include "BuildInfo.h"
 
@@ -9,8 +9,6 @@ const BuildInformation& buildInformation() {
         {"SVNREVISION", std::string("Revision: ") + build::kRevision},
         {"SVNLASTCHANGEDDATE", std::string("Last Changed Date: ") + build::kLastChangedDate},
         {"SVNURL", build::kRepository},
-        {"SVNWORKDIRSPEC", std::string("Working Directory: ") + build::kWorkDir},
-        {"SVNWORKDIR", build::kWorkDir},
     };
     return info;
 }

@@ -1,5 +1,6 @@
-// What the About box tells about the build: version-control revision, date of
-// the last change, repository and build directory, by key.
+// What the About box and the data files tell about the build: version-control
+// revision, date of the last change and repository, by key. The build directory
+// is left out: no path of the build machine goes into the programs.
 #pragma once
 
 #include <string>
@@ -10,7 +11,7 @@ namespace velta {
 
 using BuildInformation = std::vector<std::pair<std::string, std::string>>;
 
-// SVNREVISION, SVNLASTCHANGEDDATE, SVNURL, SVNWORKDIRSPEC, SVNWORKDIR, in this order.
+// SVNREVISION, SVNLASTCHANGEDDATE, SVNURL, in this order.
 const BuildInformation& buildInformation();
 // The line of a key; empty when the build has none.
 std::string buildInformationLine(const std::string& key);
