@@ -185,9 +185,6 @@ int runBatch(int argc, char** argv) {
                  "reports what was found.",
                  "velta-batch"};
     app.set_version_flag("--version", std::string("velta-batch ") + build::kVersion);
-    app.footer("Exit status: 0 when every file was processed (with --decode: every file held a message that "
-               "could be decoded); 1 when a file was rejected, held no decodable message, could not be read, or "
-               "the configuration is missing or broken; 2 for a usage error.\n");
     BatchOptions options;
     app.add_option("FILE", options.files,
                    "Sounding files to process (Karvo D files and the other formats), or message files with "
@@ -270,7 +267,8 @@ int runBatch(int argc, char** argv) {
         ->capture_default_str();
     app.footer(
         "Exit status: 0 when every file was processed and every output written; 1 when a file was rejected or "
-        "not processed (no message could be coded from its data), or the configuration cannot be read; 2 for a "
+        "not processed (no message could be coded from its data), held no decodable message (--decode), or the "
+        "configuration cannot be read; 2 for a "
         "usage error; 3 when an output file or standard output could not be written (over 1).\n"
         "Inputs must be regular files of at most 64 MiB. No output replaces an input of the run, two inputs "
         "whose outputs would share names are refused (the later one), and a symbolic link at an output's place "
