@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTest>
+#include <QValidator>
 #include <atomic>
 #include <thread>
 
@@ -93,6 +94,25 @@ TEST_F(CommTabTest, FieldsRebuildTheRemarkGroupsAndStoreTheirOptions) {
     EXPECT_NE(message().find("10166"), std::string::npos);
     page->doubtfulHeights()->setChecked(false);
     EXPECT_EQ(message().find("10166"), std::string::npos);
+}
+
+TEST_F(CommTabTest, FieldsTakeOnlyWhatTheCodeFormAllows) {
+    CommPage* page = openCommTab();
+    ASSERT_TRUE(page);
+    // Control or non-ASCII characters never reach 61616.
+    for (QLineEdit* field : {page->agency(), page->storm(), page->missionId(), page->atcf()}) {
+        ASSERT_NE(field->validator(), nullptr);
+        for (QString text : {QString::fromUtf8("N\xc3\xa9"), QString("N\x01"), QString("N\tA")}) {
+            int position = 0;
+            EXPECT_EQ(field->validator()->validate(text, position), QValidator::Invalid) << text.toStdString();
+        }
+    }
+    // The ICAO field takes letters only, in upper case.
+    QLineEdit* icao = page->icao()->lineEdit();
+    icao->clear();
+    QTest::keyClicks(icao, "k1b-ix");
+    EXPECT_EQ(icao->text(), "KBIX");
+    EXPECT_EQ(page->entries().icao, "KBIX");
 }
 
 TEST_F(CommTabTest, SendFramesTheMessageForWc130h) {
