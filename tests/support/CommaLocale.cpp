@@ -26,7 +26,7 @@ struct LeakChecksPaused {
 }  // namespace
 
 bool CommaLocale::tryLocale(const std::string& name) {
-    const LeakChecksPaused paused;
+    [[maybe_unused]] const LeakChecksPaused paused;
     if (!std::setlocale(LC_ALL, name.c_str())) return false;
     const std::lconv* conv = std::localeconv();
     if (!conv || std::string(conv->decimal_point) != ",") {
