@@ -13,12 +13,6 @@
 namespace velta {
 namespace {
 
-using test::ConfigDir;
-using test::configFile;
-using test::option;
-using test::readFile;
-using test::set;
-
 // Every catalogue option of the set but `except` has its catalogue default (texts too when asked).
 void expectCatalogueDefaults(const ConfigSet& options, bool texts, const std::string& except = {}) {
     for (const CatalogueEntry& e : optionCatalogue()) {
@@ -34,9 +28,10 @@ void expectCatalogueDefaults(const ConfigSet& options, bool texts, const std::st
 }
 
 TEST(RegistryRepair, OptionsAddedByBindingKeepTheirDefaultsThroughAnImmediateSave) {
-    ConfigDir dir("added-then-immediate");
+    test::ConfigDir dir("added-then-immediate");
     // An older, smaller file: one immediate option only.
-    const std::string path = dir.write(configFile("A", set("A", option("DataDir", "string", ".", ".", true))));
+    const std::string path =
+        dir.write(test::configFile("A", test::set("A", test::option("DataDir", "string", ".", ".", true))));
     {
         Registry registry(path);
         ASSERT_EQ(registry.status(), 0);
@@ -44,7 +39,7 @@ TEST(RegistryRepair, OptionsAddedByBindingKeepTheirDefaultsThroughAnImmediateSav
         options.option("DataDir")->setText("/data/drops");
         options.save(true);
     }
-    const std::string text = readFile(path);
+    const std::string text = test::readFile(path);
     EXPECT_NE(text.find("<option name=\"TdrySmoothWL\" type=\"numeric\">"), std::string::npos);
     EXPECT_NE(text.find("<current>5.000000</current>"), std::string::npos);
 
@@ -58,14 +53,15 @@ TEST(RegistryRepair, OptionsAddedByBindingKeepTheirDefaultsThroughAnImmediateSav
 }
 
 TEST(RegistryRepair, EmptyValuesOfADamagedFileTakeTheCatalogueDefaultAndAreLogged) {
-    ConfigDir dir("damaged");
+    test::ConfigDir dir("damaged");
     const std::string damaged =
-        configFile("A", set("A", option("DataDir", "string", ".", ".", true) +
-                                     option("TdrySmoothWL", "numeric", "", "") +
-                                     option("DoQC", "bool", "", "") + option("CallSign", "string", "", "") +
-                                     option("WindQCWL", "numeric", "12.000000", "") +
-                                     // An empty text whose default is empty is no damage.
-                                     option("AbrHdrOvr", "string", "", "")));
+        test::configFile("A", test::set("A", test::option("DataDir", "string", ".", ".", true) +
+                                                 test::option("TdrySmoothWL", "numeric", "", "") +
+                                                 test::option("DoQC", "bool", "", "") +
+                                                 test::option("CallSign", "string", "", "") +
+                                                 test::option("WindQCWL", "numeric", "12.000000", "") +
+                                                 // An empty text whose default is empty is no damage.
+                                                 test::option("AbrHdrOvr", "string", "", "")));
     const std::string path = dir.write(damaged);
     {
         Registry registry(path);
@@ -81,11 +77,13 @@ TEST(RegistryRepair, EmptyValuesOfADamagedFileTakeTheCatalogueDefaultAndAreLogge
 
         const std::vector<std::string>& notes = options.repairNotes();
         ASSERT_EQ(notes.size(), 4u);
-        EXPECT_EQ(notes[0],
-                  "Option DoQC of set 'A' had no value in the configuration file; it was given its default true");
+        EXPECT_EQ(
+            notes[0],
+            "Option DoQC of set 'A' had no value in the configuration file; it was given its default true");
         for (const char* name : {"TdrySmoothWL", "CallSign", "WindQCWL"}) {
             bool found = false;
-            for (const std::string& n : notes) found = found || n.find(std::string(name) + " ") != std::string::npos;
+            for (const std::string& n : notes)
+                found = found || n.find(std::string(name) + " ") != std::string::npos;
             EXPECT_TRUE(found) << name;
         }
         // The mended values reach the file at the next save, even an immediate one.
@@ -100,8 +98,8 @@ TEST(RegistryRepair, EmptyValuesOfADamagedFileTakeTheCatalogueDefaultAndAreLogge
 }
 
 TEST(RegistryRepair, TheShippedFileStaysByteStableOverRepeatedSaves) {
-    ConfigDir dir("shipped-stable");
-    const std::string path = dir.write(readFile(test::sourcePath("share/velta.xml")));
+    test::ConfigDir dir("shipped-stable");
+    const std::string path = dir.write(test::readFile(test::sourcePath("share/velta.xml")));
     auto saveChanged = [&](double value) {
         Registry registry(path);
         ASSERT_EQ(registry.status(), 0);
@@ -111,13 +109,13 @@ TEST(RegistryRepair, TheShippedFileStaysByteStableOverRepeatedSaves) {
     };
     saveChanged(700);
     saveChanged(676);
-    const std::string first = readFile(path);
+    const std::string first = test::readFile(path);
     saveChanged(700);
     saveChanged(676);
-    EXPECT_EQ(readFile(path), first);
+    EXPECT_EQ(test::readFile(path), first);
     saveChanged(700);
     saveChanged(676);
-    EXPECT_EQ(readFile(path), first);
+    EXPECT_EQ(test::readFile(path), first);
     // The comments are still there.
     EXPECT_NE(first.find("<!-- Hurricane reconnaissance"), std::string::npos);
     Registry reread(path);
