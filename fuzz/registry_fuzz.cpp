@@ -90,6 +90,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     // element without a type has no texts to read.
     velta::ConfigSet options(reread);
     std::string dataDir = options.option("DataDir")->text();
-    if (dataDir != "/data/UTF-8 <&>" && dataDir != "C:\\" && !dataDir.empty()) std::abort();
+    if (dataDir != "/data/UTF-16 <&>" && dataDir != "C:\\" && !dataDir.empty()) std::abort();
     return 0;
 }

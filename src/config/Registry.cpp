@@ -538,10 +538,12 @@ std::string Registry::Impl::writeFile() {
     writer->release();
     if (text.empty()) return failure + ": the XML library wrote nothing";
     // The writer declares the encoding of its own string; the file is written as UTF-8.
-    static const std::string from = "UTF-16";
-    static const std::string to = "UTF-8";
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
+    // Only the declaration is changed: option values may hold the same text.
+    static constexpr std::string_view declared = "encoding=\"UTF-16\"";
+    const std::size_t declarationEnd = text.find("?>");
+    const std::size_t at = text.find(declared);
+    if (text.starts_with("<?xml") && at < declarationEnd && declarationEnd != std::string::npos) {
+        text.replace(at, declared.size(), "encoding=\"UTF-8\"");
     }
     return writeFileAtomically(path, text);
 }

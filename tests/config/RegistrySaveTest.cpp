@@ -104,15 +104,21 @@ TEST(RegistrySave, RepeatedSavesKeepTheFileStable) {
     EXPECT_EQ(readFile(path), first);
 }
 
-TEST(RegistrySave, Utf16InTextsIsWrittenAsUtf8) {
+// The file is declared UTF-8; an option's text that names another encoding is kept as typed.
+TEST(RegistrySave, EncodingNameInTextsIsKept) {
     ConfigDir dir("utf16");
     std::string path = dir.write(twoSets());
-    Registry registry(path);
-    registry.setText("Dir", "C:\\UTF-16 files");
-    registry.save(false);
+    {
+        Registry registry(path);
+        registry.setText("Dir", "C:\\UTF-16 files");
+        registry.save(false);
+    }
     std::string text = readFile(path);
-    EXPECT_EQ(text.find("UTF-16"), std::string::npos);
-    EXPECT_NE(text.find("C:\\UTF-8 files"), std::string::npos);
+    EXPECT_TRUE(text.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\""));
+    EXPECT_NE(text.find("C:\\UTF-16 files"), std::string::npos);
+    Registry reread(path);
+    ASSERT_EQ(reread.status(), 0);
+    EXPECT_EQ(reread.bindText("Dir", "").current, "C:\\UTF-16 files");
 }
 
 TEST(RegistrySave, BindingCreatesMissingOptionsFilledAtTheNextFullSave) {
