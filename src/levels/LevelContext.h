@@ -18,7 +18,7 @@ public:
     // Gap limit of an ordinary interpolation, s.
     static constexpr double Gap = 60.0;
     // Knots per m/s, as the message uses them.
-    static constexpr double KnotsPerMs = 1.94;
+    static constexpr double KnotsPerMs = 3600.0 / 1852.0;
 
     LevelContext(const LevelSeries& series, const LevelOptions& options, double surfaceAltitude);
     // The series references may point at the context's own empty series.

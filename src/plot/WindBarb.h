@@ -8,7 +8,7 @@
 
 namespace velta {
 
-inline constexpr double KnotsPerMeterPerSecond = 1.94;
+inline constexpr double KnotsPerMeterPerSecond = 3600.0 / 1852.0;
 
 struct BarbCounts {
     int pennants = 0;

@@ -158,8 +158,8 @@ TEST(WindBarbTest, Composition) {
         {0.0, {0, 0, 0}},
         {3.0, {0, 0, 1}},   // 5.8 kt
         {10.0, {0, 1, 1}},  // 19.4 kt
-        {60.0, {2, 1, 1}},  // 116.4 kt
-        {10.0 / 1.94, {0, 0, 1}},  // exactly 10 kt: the comparisons are strict
+        {60.0, {2, 1, 1}},  // 116.6 kt
+        {10.0 * 1852.0 / 3600.0, {0, 0, 1}},  // exactly 10 kt: the comparisons are strict
     };
     for (const Case& c : cases) {
         EXPECT_EQ(barbCounts(c.speed), c.counts) << c.speed;
