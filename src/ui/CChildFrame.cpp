@@ -26,7 +26,7 @@ CChildFrame::~CChildFrame() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (doc_->processing()) {
+    if (doc_->processing() || !view_->confirmUnsavedWork("Closing it discards them.")) {
         event->ignore();
         return;
     }

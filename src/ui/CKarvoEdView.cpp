@@ -2,8 +2,10 @@
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <ctime>
 
@@ -13,6 +15,7 @@
 #include "ui/DataPage.h"
 #include "ui/GraphPage.h"
 #include "ui/MainPage.h"
+#include "ui/ProcessorProducts.h"
 #include "ui/SummaryPage.h"
 #include "ui/TabLevelGrid.h"
 #include "ui/TabWMOGrid.h"
@@ -59,10 +62,31 @@ CKarvoEdView::CKarvoEdView(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QPrinter& pr
         connect(page, &TabPage::printRequested, this, [this, i] {
             if (i == current_) printCommand();
         });
+        connect(page, &TabPage::showRequested, this, [this, i] {
+            if (i != current_) selectTab(i);
+        });
     }
+    undoStack_ = new QUndoStack(this);
+    wmoPage()->setUndoStack(undoStack_);
+    levelsPage()->setUndoStack(undoStack_);
+    connect(wmoPage(), &TabWMOGrid::messageSaved, this, [this] {
+        undoStack_->setClean();
+        carriedOver_ = false;
+    });
+    main->beforeRecompute = [this] {
+        return confirmUnsavedWork(
+            "Recompute codes a new message: the edited groups are lost, the excluded levels are kept where the new "
+            "run still has them.");
+    };
     // Processing deletes the levels the grid shows and repaints while it runs.
-    main->onRecomputing = [this] { levelsPage()->release(); };
-    main->onRecomputed = [this] { refreshAll(); };
+    main->onRecomputing = [this] {
+        keepExclusions();
+        levelsPage()->release();
+    };
+    main->onRecomputed = [this] {
+        reapplyExclusions();
+        refreshAll();
+    };
     connect(tabs_, &QTabWidget::currentChanged, this, &CKarvoEdView::tabSwitched);
 }
 
@@ -107,6 +131,67 @@ void CKarvoEdView::refreshAll() {
     for (int tab : {RawTab, QCTab, XYGraphTab, SkewTTab, LevelsTab, CommTab, WMOTab, SummaryTab})
         pages_[static_cast<std::size_t>(tab)]->refresh();
     emit commandStateChanged();
+}
+
+std::string CKarvoEdView::soundingName() const {
+    return QFileInfo(QString::fromStdString(doc_.path()).replace('\\', '/')).fileName().toStdString();
+}
+
+bool CKarvoEdView::hasUnsavedWork() const {
+    if (undoStack_->isClean() && !carriedOver_) return false;
+    return wmoPage()->changedGroups() > 0 || levelsPage()->excludedCount() > 0;
+}
+
+bool CKarvoEdView::confirmUnsavedWork(const std::string& consequence) {
+    if (!hasUnsavedWork()) return true;
+    const int groups = wmoPage()->changedGroups();
+    const int levels = levelsPage()->excludedCount();
+    std::string what;
+    if (groups > 0) what = std::to_string(groups) + (groups == 1 ? " edited message group" : " edited message groups");
+    if (levels > 0)
+        what += (what.empty() ? "" : " and ") + std::to_string(levels) +
+                (levels == 1 ? " excluded level" : " excluded levels");
+    const std::string question = "The sounding " + soundingName() + " has " + what +
+                                 " that no saved WMO message holds.\n" + consequence +
+                                 "\n\nSave the WMO message first?";
+    switch (dialogs_.saveDiscardCancel(question)) {
+        case UnsavedChoice::Discard: return true;
+        case UnsavedChoice::Cancel: return false;
+        case UnsavedChoice::Save: break;
+    }
+    // The message to save leaves out the levels excluded so far.
+    if (current_ == LevelsTab) applyLevelMarks();
+    wmoPage()->refresh();
+    return wmoPage()->saveMessage();
+}
+
+void CKarvoEdView::keepExclusions() {
+    const SignificantLevels* levels = products::levels(doc_.processor());
+    kept_ = levels ? excludedLevels(*levels) : std::vector<ExcludedLevel>{};
+}
+
+void CKarvoEdView::reapplyExclusions() {
+    undoStack_->clear();
+    carriedOver_ = false;
+    if (kept_.empty()) return;
+    SignificantLevels* levels = products::levels(doc_.processor());
+    std::vector<ExcludedLevel> lost = kept_;
+    if (levels) {
+        lost = velta::reapplyExclusions(*levels, kept_);
+        if (lost.size() < kept_.size()) {
+            doc_.processor()->doWMO();
+            carriedOver_ = true;
+        }
+    }
+    if (!lost.empty()) {
+        std::string text = "Recompute could not keep " + std::to_string(lost.size()) + " of the " +
+                           std::to_string(kept_.size()) + " excluded levels of " + soundingName() +
+                           ": the new run has no such level.\n";
+        for (const ExcludedLevel& level : lost) text += "\n    " + describe(level);
+        text += "\n\nThe message includes the levels of the new run; exclude them on the Levels tab if needed.";
+        dialogs_.messageBox(text);
+    }
+    kept_.clear();
 }
 
 void CKarvoEdView::optionsCommand() {

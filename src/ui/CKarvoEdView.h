@@ -7,9 +7,14 @@
 #include <QWidget>
 #include <functional>
 #include <array>
+#include <string>
+#include <vector>
+
+#include "ui/LevelExclusions.h"
 
 class QPrinter;
 class QTabWidget;
+class QUndoStack;
 
 namespace velta {
 
@@ -54,6 +59,17 @@ public:
     // Refreshes every page after processing.
     void refreshAll();
 
+    // The message edits and level exclusions of the current run, for undo and redo.
+    QUndoStack* undoStack() const { return undoStack_; }
+    // Edited message groups or excluded levels that no message file holds yet.
+    bool hasUnsavedWork() const;
+    // With unsaved work asks save / discard / cancel, naming the sounding and
+    // saying what the command does to the work; true when the command may go on
+    // (saved, or discarded).
+    bool confirmUnsavedWork(const std::string& consequence);
+    // The file name of the sounding, as window titles and questions name it.
+    std::string soundingName() const;
+
     CKarvoEdDoc& document() const { return doc_; }
     QTabWidget* tabs() const { return tabs_; }
     TabPage* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
@@ -73,6 +89,8 @@ private:
     void tabSwitched(int index);
     void applyLevelMarks();
     std::string footer() const;
+    void keepExclusions();
+    void reapplyExclusions();
 
     CKarvoEdDoc& doc_;
     VeltaDialogs& dialogs_;
@@ -81,6 +99,10 @@ private:
     std::array<TabPage*, TabCount> pages_{};
     int current_ = 0;
     bool preview_ = false, print_ = false, save_ = false;
+    QUndoStack* undoStack_ = nullptr;
+    // Exclusions carried into a new run are not yet in a saved message.
+    bool carriedOver_ = false;
+    std::vector<ExcludedLevel> kept_;
 };
 
 }  // namespace velta

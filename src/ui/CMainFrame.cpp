@@ -15,6 +15,8 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "config/ConfigSet.h"
@@ -93,6 +95,14 @@ void CMainFrame::createActions() {
     about_->setStatusTip("Program version and build");
     manual_ = make("Velta User Manual...", "manual");
     readme_ = make("Velta README...", "readme");
+    // Undo and redo act on the message edits and level exclusions of the active sounding.
+    undoGroup_ = new QUndoGroup(this);
+    undo_ = undoGroup_->createUndoAction(this, "&Undo");
+    undo_->setObjectName("undo");
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_ = undoGroup_->createRedoAction(this, "&Redo");
+    redo_->setObjectName("redo");
+    redo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
 
     connect(open_, &QAction::triggered, this, &CMainFrame::openCommand);
     connect(close_, &QAction::triggered, this, [this] {
@@ -141,6 +151,9 @@ void CMainFrame::createMenus() {
     recentMenu_ = file->addMenu("Recent &Files");
     file->addSeparator();
     file->addAction(exit_);
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->addAction(undo_);
+    edit->addAction(redo_);
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction(options_);
     tools->addAction(defaults_);
@@ -187,6 +200,7 @@ bool CMainFrame::anyProcessing() const {
 
 void CMainFrame::updateCommands() {
     CKarvoEdView* view = activeView();
+    undoGroup_->setActiveStack(view ? view->undoStack() : nullptr);
     const bool busy = anyProcessing();
     const bool idleView = view && !busy;
     open_->setEnabled(!busy);
@@ -232,6 +246,7 @@ CChildFrame* CMainFrame::openDocument(const QString& requested) {
         return nullptr;
     }
     mdi_->addSubWindow(child);
+    undoGroup_->addStack(child->view()->undoStack());
     connect(child->view(), &CKarvoEdView::commandStateChanged, this, &CMainFrame::updateCommands);
     connect(child, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, &CMainFrame::updateCommands, Qt::QueuedConnection); });
     child->showMaximized();
@@ -333,11 +348,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    mdi_->closeAllSubWindows();
-    if (!mdi_->subWindowList().isEmpty()) {
-        event->ignore();
-        return;
-    }
+    // The first sounding whose question is cancelled stops the exit.
+    for (QMdiSubWindow* window : mdi_->subWindowList())
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
     QMainWindow::closeEvent(event);
 }
 

@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QUndoGroup;
 
 namespace velta {
 
@@ -78,6 +79,8 @@ private:
     QLabel* status_ = nullptr;
     QLabel* config_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QUndoGroup* undoGroup_ = nullptr;
+    QAction *undo_ = nullptr, *redo_ = nullptr;
     QAction *open_ = nullptr, *close_ = nullptr, *save_ = nullptr, *print_ = nullptr, *preview_ = nullptr,
             *printSetup_ = nullptr, *exit_ = nullptr, *options_ = nullptr, *defaults_ = nullptr,
             *recompute_ = nullptr, *configuration_ = nullptr, *about_ = nullptr, *manual_ = nullptr,

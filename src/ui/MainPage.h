@@ -27,6 +27,8 @@ public:
     // and shows the values again. False (nothing done) when a field does not
     // hold a number; the reason is shown.
     bool recompute();
+    // Asked after the fields were checked; false cancels the recompute.
+    std::function<bool()> beforeRecompute;
     // Called before processing replaces the products the pages show, and when
     // it has finished, so the view can let go of them and refresh its pages.
     std::function<void()> onRecomputing;

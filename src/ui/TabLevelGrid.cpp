@@ -3,10 +3,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "document/KarvoEdDoc.h"
+#include "ui/EditCommands.h"
 #include "ui/LevelsModel.h"
 #include "ui/ProcessorProducts.h"
 
@@ -64,12 +66,30 @@ void TabLevelGrid::toggleRows(std::vector<int> rows) {
     SignificantLevels* list = levels();
     if (!list || shownGeneration_ == -1) return;
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [&](int row) { return row < 0 || static_cast<std::size_t>(row) >= list->size(); }),
+               rows.end());
+    if (rows.empty() || !applyToggle(rows, shownGeneration_)) return;
+    if (undoStack_) undoStack_->push(new LevelMarkCommand(*this, std::move(rows), shownGeneration_));
+}
+
+bool TabLevelGrid::applyToggle(const std::vector<int>& rows, int generation) {
+    SignificantLevels* list = levels();
+    if (!list || shownGeneration_ == -1 || generation != shownGeneration_) return false;
     for (int row : rows) {
         if (row < 0 || static_cast<std::size_t>(row) >= list->size()) continue;
         const Level& level = list->levels()[static_cast<std::size_t>(row)];
         list->setExcluded(static_cast<std::size_t>(row), !level.excluded());
         model_->rowChanged(row);
     }
+    return true;
+}
+
+int TabLevelGrid::excludedCount() const {
+    const SignificantLevels* list = levels();
+    if (!list) return 0;
+    return static_cast<int>(std::count_if(list->levels().begin(), list->levels().end(),
+                                          [](const Level& level) { return level.excluded(); }));
 }
 
 void TabLevelGrid::release() {
