@@ -16,6 +16,10 @@ CChildFrame::CChildFrame(std::unique_ptr<CKarvoEdDoc> doc, VeltaDialogs& dialogs
     doc_->setStatusReporter(reporter_.get());
     view_ = new CKarvoEdView(*doc_, dialogs, printer);
     setWidget(view_);
+    connect(view_, &CKarvoEdView::outOfDateChanged, this, [this](bool outOfDate) {
+        const QString name = QString::fromStdString(view_->soundingName());
+        setWindowTitle(outOfDate ? name + " (out of date: Recompute)" : name);
+    });
 }
 
 CChildFrame::~CChildFrame() {

@@ -3,6 +3,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPrinter>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -42,6 +43,12 @@ CKarvoEdView::CKarvoEdView(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QPrinter& pr
     };
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    banner_ = new QLabel(this);
+    banner_->setObjectName("outOfDateBanner");
+    banner_->setStyleSheet("QLabel { background: #ffe08a; color: black; padding: 4px; font-weight: bold; }");
+    banner_->setWordWrap(true);
+    banner_->hide();
+    layout->addWidget(banner_);
     tabs_ = new QTabWidget(this);
     layout->addWidget(tabs_);
     auto* main = new MainPage(doc, dialogs);
@@ -86,7 +93,13 @@ CKarvoEdView::CKarvoEdView(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QPrinter& pr
     main->onRecomputed = [this] {
         reapplyExclusions();
         refreshAll();
+        if (outOfDate_) {
+            outOfDate_ = false;
+            banner_->hide();
+            emit outOfDateChanged(false);
+        }
     };
+    main->onSwitchesChanged = [this] { markOutOfDate("The surface switches were changed"); };
     connect(tabs_, &QTabWidget::currentChanged, this, &CKarvoEdView::tabSwitched);
 }
 
@@ -194,9 +207,37 @@ void CKarvoEdView::reapplyExclusions() {
     kept_.clear();
 }
 
+void CKarvoEdView::markOutOfDate(const std::string& why) {
+    banner_->setText(QString::fromStdString(why + ": the results shown are out of date until you press Recompute."));
+    banner_->show();
+    if (outOfDate_) return;
+    outOfDate_ = true;
+    emit outOfDateChanged(true);
+}
+
+namespace {
+
+// Every option's value and text, to tell whether a command changed any.
+std::vector<std::pair<double, std::string>> optionValues(const ConfigSet& set) {
+    std::vector<std::pair<double, std::string>> values;
+    for (const auto& [name, option] : set) values.emplace_back(option.value(), name + "=" + option.text());
+    return values;
+}
+
+}  // namespace
+
 void CKarvoEdView::optionsCommand() {
+    const auto before = optionValues(doc_.configuration());
     doc_.optionsCommand();
     mainPage()->loadSwitches();
+    if (optionValues(doc_.configuration()) != before) markOutOfDate("Options were changed");
+}
+
+void CKarvoEdView::restoreDefaultsCommand() {
+    const auto before = optionValues(doc_.configuration());
+    doc_.restoreDefaultsCommand();
+    mainPage()->loadSwitches();
+    if (optionValues(doc_.configuration()) != before) markOutOfDate("The options were set to their defaults");
 }
 
 bool CKarvoEdView::recomputeCommand() { return mainPage()->recompute(); }

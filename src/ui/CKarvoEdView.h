@@ -12,6 +12,7 @@
 
 #include "ui/LevelExclusions.h"
 
+class QLabel;
 class QPrinter;
 class QTabWidget;
 class QUndoStack;
@@ -56,6 +57,8 @@ public:
     bool recomputeCommand();
     // Tools > Options on the document; the Main page reloads its switches.
     void optionsCommand();
+    // Tools > Restore Defaults on the document; the results go out of date when an option changed.
+    void restoreDefaultsCommand();
     // Refreshes every page after processing.
     void refreshAll();
 
@@ -69,6 +72,12 @@ public:
     bool confirmUnsavedWork(const std::string& consequence);
     // The file name of the sounding, as window titles and questions name it.
     std::string soundingName() const;
+
+    // Options changed since the shown results were computed: a banner says so
+    // until the next Recompute.
+    bool outOfDate() const { return outOfDate_; }
+    void markOutOfDate(const std::string& why);
+    QLabel* outOfDateBanner() const { return banner_; }
 
     CKarvoEdDoc& document() const { return doc_; }
     QTabWidget* tabs() const { return tabs_; }
@@ -84,6 +93,8 @@ public:
 signals:
     // The command flags or the products changed.
     void commandStateChanged();
+    // The results went out of date, or were computed again.
+    void outOfDateChanged(bool outOfDate);
 
 private:
     void tabSwitched(int index);
@@ -100,6 +111,8 @@ private:
     int current_ = 0;
     bool preview_ = false, print_ = false, save_ = false;
     QUndoStack* undoStack_ = nullptr;
+    QLabel* banner_ = nullptr;
+    bool outOfDate_ = false;
     // Exclusions carried into a new run are not yet in a saved message.
     bool carriedOver_ = false;
     std::vector<ExcludedLevel> kept_;

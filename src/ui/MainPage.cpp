@@ -197,6 +197,7 @@ void MainPage::storeSwitches() {
         {"SfcAltUnknown", altitudeUnknown_}, {"SetHtsMissing", setHeightsMissing_}, {"DropsondeHitSfc", hitSurface_}};
     for (const auto& [name, box] : switches)
         if (ConfigOption* option = set.option(name)) option->setValue(box->isChecked() ? 1.0 : 0.0);
+    if (onSwitchesChanged) onSwitchesChanged();
 }
 
 bool MainPage::recompute() {

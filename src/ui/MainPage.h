@@ -33,6 +33,8 @@ public:
     // it has finished, so the view can let go of them and refresh its pages.
     std::function<void()> onRecomputing;
     std::function<void()> onRecomputed;
+    // A surface switch was clicked: the results no longer match the options.
+    std::function<void()> onSwitchesChanged;
 
     QLineEdit* overrideField(int row) const { return rows_[row].field; }
     QLabel* reportedValue(int row) const { return rows_[row].reported; }

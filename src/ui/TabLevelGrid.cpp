@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -13,6 +15,30 @@
 #include "ui/ProcessorProducts.h"
 
 namespace velta {
+namespace {
+
+// Paints the row colour (excluded, highlighted, plain) also on selected rows;
+// the selection is a dark frame around the cells instead of a fill that would
+// hide the mark.
+class RowMarkDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        const bool selected = option.state & QStyle::State_Selected;
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!selected) return;
+        painter->save();
+        painter->setPen(QPen(QColor(0, 0, 0), 2));
+        const QRect r = option.rect.adjusted(0, 1, 0, -1);
+        painter->drawLine(r.topLeft(), r.topRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->restore();
+    }
+};
+
+}  // namespace
 
 TabLevelGrid::TabLevelGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : TabPage(doc, dialogs, parent) {
     auto* layout = new QVBoxLayout(this);
@@ -29,7 +55,7 @@ TabLevelGrid::TabLevelGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* par
     grid_->verticalHeader()->setVisible(false);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
     // The row colours carry the marks; a selection colour would hide them.
-    grid_->setStyleSheet("QTableView { selection-background-color: transparent; selection-color: black; }");
+    grid_->setItemDelegate(new RowMarkDelegate(grid_));
     layout->addWidget(grid_);
     connect(grid_, &QTableView::clicked, this, [this] {
         std::vector<int> rows;

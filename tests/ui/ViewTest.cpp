@@ -322,8 +322,9 @@ TEST_F(ViewTest, SwitchesAreOptionsAndClosingAsksToSaveThem) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(dialogs_.questions.size(), 1u);
     EXPECT_EQ(dialogs_.questions[0],
-              "QC processing options were changed. Do you want to save them as the current processing options "
-              "for the '" + setName + "' configuration set?");
+              "QC processing options were changed for the sounding " + std::string(kSample) +
+                  ". Do you want to save them as the current processing options for the '" + setName +
+                  "' configuration set?");
     EXPECT_EQ(frame_->documentCount(), 0);
     // No: only the immediate options (the data directory) reached the file.
     const std::string after = readFile(dir_ + "/velta.xml");
