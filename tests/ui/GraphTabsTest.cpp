@@ -59,9 +59,13 @@ TEST_F(GraphTabsTest, SkewTZoomsAndUnzooms) {
     SkewTView* skewT = page->skewT();
     ASSERT_TRUE(skewT->hasDiagram());
     skewT->resize(800, 600);
+    // The 700 mb drop fills the diagram; Full shows the whole of it.
     const SkewTRanges full = skewT->diagram()->ranges();
-    EXPECT_EQ(full.ptop, 100.0);
+    EXPECT_EQ(full.ptop, 650.0);
     EXPECT_EQ(full.pbot, 1050.0);
+    skewT->showFullRange();
+    EXPECT_EQ(skewT->diagram()->ranges().ptop, 100.0);
+    page->unzoom();
 
     skewT->zoomTo(QPoint(300, 300), QPoint(500, 450));
     const SkewTRanges zoomed = skewT->diagram()->ranges();
