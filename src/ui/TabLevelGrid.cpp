@@ -140,8 +140,21 @@ std::vector<TextPage> TabLevelGrid::printPages() const {
 }
 
 void TabLevelGrid::setColumnWidths() {
+    // Every column at least as wide as its widest cell and its caption, so a
+    // hidden or narrow page never squeezes a column; width to spare is shared
+    // out in the proportions of the levels listing (Type three units, n half one).
+    const int columns = model_->columnCount();
+    std::vector<int> widths(static_cast<std::size_t>(columns));
+    for (int c = 0; c < columns; ++c) {
+        grid_->resizeColumnToContents(c);  // cells and caption
+        const int content = grid_->columnWidth(c);
+        widths[static_cast<std::size_t>(c)] = std::max(content, 24);
+    }
     const int u = grid_->viewport()->width() * 2 / 21;
-    for (int c = 0; c < 9; ++c) grid_->setColumnWidth(c, std::max(c == 1 ? 3 * u : c == 0 ? u / 2 : u, 24));
+    for (int c = 0; c < columns; ++c) {
+        const int share = c == 1 ? 3 * u : c == 0 ? u / 2 : u;
+        grid_->setColumnWidth(c, std::max(widths[static_cast<std::size_t>(c)], share));
+    }
 }
 
 void TabLevelGrid::resizeEvent(QResizeEvent* event) {

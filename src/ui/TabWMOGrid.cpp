@@ -1,6 +1,7 @@
 #include "ui/TabWMOGrid.h"
 
 #include <QDesktopServices>
+#include <algorithm>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -47,7 +49,7 @@ TabWMOGrid::TabWMOGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent)
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(grid_, 3);
 
@@ -116,10 +118,12 @@ void TabWMOGrid::rebuildGrid() {
         for (int c = 0; c < WmoGridColumns; ++c) {
             const WmoGridCell& cell = cells_[r][static_cast<std::size_t>(c)];
             auto* item = new QTableWidgetItem(QString::fromStdString(cell.text));
+            item->setToolTip(item->text().trimmed());
             item->setForeground(colourOf(cell.colour));
             grid_->setItem(static_cast<int>(r), c, item);
         }
     if (row >= 0 && column >= 0 && row < grid_->rowCount()) grid_->setCurrentCell(row, column);
+    fitColumns();
 
     changed_->setText(editor_ ? QString::fromStdString(editor_->changedGroupsText()) : QString());
     original_->setText(editor_ ? QString::fromStdString(editor_->originalGroupsText()) : QString());
@@ -131,6 +135,37 @@ void TabWMOGrid::rebuildGrid() {
         text_->setPlainText("No message has been coded for this sounding.");
     }
     ++rebuilds_;
+}
+
+void TabWMOGrid::fitColumns() {
+    // Code columns as wide as their groups; the widest column (the remark
+    // lines) takes what is left, so the last column with the "=" stays in view.
+    const int columns = grid_->columnCount();
+    if (columns == 0) return;
+    std::vector<int> content(static_cast<std::size_t>(columns));
+    int widest = 0;
+    for (int c = 0; c < columns; ++c) {
+        grid_->resizeColumnToContents(c);  // cells and caption
+        content[static_cast<std::size_t>(c)] = grid_->columnWidth(c);
+        if (content[static_cast<std::size_t>(c)] > content[static_cast<std::size_t>(widest)]) widest = c;
+    }
+    int others = 0;
+    for (int c = 0; c < columns; ++c)
+        if (c != widest) {
+            grid_->setColumnWidth(c, content[static_cast<std::size_t>(c)]);
+            others += content[static_cast<std::size_t>(c)];
+        }
+    const int minimum = grid_->fontMetrics().horizontalAdvance("999999") + 8;
+    // Room for a vertical scroll bar that may appear once the rows are laid out.
+    const int scrollBar =
+        grid_->verticalScrollBar()->isVisible() ? 0 : grid_->verticalScrollBar()->sizeHint().width() + 6;
+    const int room = grid_->viewport()->width() - others - scrollBar;
+    grid_->setColumnWidth(widest, std::max(minimum, std::min(content[static_cast<std::size_t>(widest)], room)));
+}
+
+void TabWMOGrid::resizeEvent(QResizeEvent* event) {
+    TabPage::resizeEvent(event);
+    fitColumns();
 }
 
 std::optional<std::string> TabWMOGrid::askGroupText(const GroupRef& ref, std::string text, bool inserting) {

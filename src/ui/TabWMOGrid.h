@@ -68,12 +68,16 @@ public:
     // Hands the mailto: URL to the mail client; false when none could be opened.
     std::function<bool(const QUrl&)> openMailUrl;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 signals:
     // The message was written to a file.
     void messageSaved();
 
 private:
     void rebuildGrid();
+    void fitColumns();
     // Asks for a group text until the text is one the section allows.
     std::optional<std::string> askGroupText(const GroupRef& ref, std::string text, bool inserting);
 

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 #include "UiFixture.h"
@@ -18,6 +19,7 @@
 #include "ui/DataPage.h"
 #include "ui/LevelsModel.h"
 #include "ui/TabLevelGrid.h"
+#include "ui/TabWMOGrid.h"
 
 namespace velta::test {
 namespace {
@@ -137,6 +139,47 @@ TEST_F(StateVisibleTest, TheRawGridShowsMissingValuesBlank) {
             }
         frame_->activeChild()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// Every cell's text fits its column: the column is at least as wide as the text.
+void expectColumnsFitTheirText(QTableView* grid, const std::string& what) {
+    const QFontMetrics metrics(grid->font());
+    const QAbstractItemModel* model = grid->model();
+    for (int c = 0; c < model->columnCount(); ++c) {
+        int widest = 0;
+        for (int r = 0; r < model->rowCount(); ++r)
+            widest = std::max(widest, metrics.horizontalAdvance(model->data(model->index(r, c)).toString().trimmed()));
+        EXPECT_GE(grid->columnWidth(c), widest) << what << " column " << c;
+    }
+}
+
+TEST_F(StateVisibleTest, GridColumnsFitTheirContentAndTheTerminatorStaysInView) {
+    CKarvoEdView* view = open();
+    ASSERT_TRUE(view);
+    for (int pass = 0; pass < 2; ++pass) {
+        view->selectTab(CKarvoEdView::WMOTab);
+        QCoreApplication::processEvents();
+        QTableWidget* wmo = view->wmoPage()->grid();
+        int terminators = 0;
+        for (int r = 0; r < wmo->rowCount(); ++r)
+            for (int c = 0; c < wmo->columnCount(); ++c)
+                if (wmo->item(r, c) && wmo->item(r, c)->text().trimmed() == "=") {
+                    ++terminators;
+                    const QRect cell = wmo->visualItemRect(wmo->item(r, c));
+                    EXPECT_LE(cell.right(), wmo->viewport()->width()) << "pass " << pass << " row " << r;
+                }
+        EXPECT_GT(terminators, 0);
+        // The code groups are never cut; only the remark lines may be.
+        for (int c = 1; c < wmo->columnCount(); ++c)
+            EXPECT_GE(wmo->columnWidth(c), wmo->fontMetrics().horizontalAdvance("99999")) << c;
+
+        view->selectTab(CKarvoEdView::LevelsTab);
+        QCoreApplication::processEvents();
+        expectColumnsFitTheirText(view->levelsPage()->grid(), "levels pass " + std::to_string(pass));
+        // Recompute from another tab: the pages are refreshed while hidden.
+        view->selectTab(CKarvoEdView::MainTab);
+        ASSERT_TRUE(view->recomputeCommand());
     }
 }
 

@@ -66,5 +66,25 @@ TEST(TextPagePrinter, PrintsEveryPageToAPdf) {
     EXPECT_EQ(count, 3u);
 }
 
+// Pages longer than a sheet holds above the footer continue on another sheet
+// instead of running into the footer.
+TEST(TextPagePrinter, LongPagesNeverRunIntoTheFooter) {
+    auto sheets = [](const std::vector<TextPage>& pages) {
+        const std::string path = scratchDir("ui-print-long") + "/pages.pdf";
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(path));
+        printTextPages(printer, pages, "Velta V0.1.0, 01 Jan 2025  00:00 UTC");
+        const std::string pdf = readFile(path);
+        std::size_t count = 0;
+        for (std::size_t at = 0; (at = pdf.find("/Type /Page", at)) != std::string::npos; ++at)
+            if (pdf.compare(at, 12, "/Type /Pages") != 0) ++count;
+        return count;
+    };
+    const std::vector<std::string> lines(100, "  850.0  1432   18.6   16.2   95   205   12.3");
+    EXPECT_EQ(sheets({TextPage{"Levels D1", lines}}), 2u);
+    EXPECT_EQ(sheets({TextPage{"Levels D1", lines}, TextPage{"Levels D1", {"one line"}}}), 3u);
+}
+
 }  // namespace
 }  // namespace velta::test
