@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <ctime>
 
@@ -124,13 +125,20 @@ CommPage::CommPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
 
     loadFields();
 
+    saveTimer_ = new QTimer(this);
+    saveTimer_->setSingleShot(true);
+    saveTimer_->setInterval(SavePauseMs);
+    connect(saveTimer_, &QTimer::timeout, this, &CommPage::saveConfiguration);
+    for (QLineEdit* field : {agency_, storm_, missionId_, observation_, icao_->lineEdit()})
+        connect(field, &QLineEdit::editingFinished, this, &CommPage::savePendingNow);
+
     // The 61616 fields store their option and save the configuration.
     const std::pair<QLineEdit*, const char*> mission[] = {
         {agency_, "ACagency"}, {storm_, "MissionStorm"}, {missionId_, "MissionId"}, {observation_, nullptr}};
     for (const auto& [field, option] : mission)
         connect(field, &QLineEdit::textEdited, this, [this, f = field, o = option] {
             if (o) storeText(o, f, false);
-            saveConfiguration();
+            saveSoon();
             apply();
         });
     connect(headerOverride_, &QLineEdit::textEdited, this, [this] {
@@ -221,6 +229,7 @@ void CommPage::storeIndex(const char* option, int index) {
 }
 
 void CommPage::saveConfiguration() {
+    saveTimer_->stop();
     auto notice = dialogs_.notice("Saving configuration...");
     doc_.configuration().save(true);
 }
@@ -234,8 +243,20 @@ void CommPage::icaoTyped(const QString& text) {
     if (ConfigOption* o = config.option("OptIcao")) o->setText(text.toStdString());
     if (ConfigOption* o = config.option("IcaoIndex")) o->setValue(0);
     apply();
+    saveSoon();
+}
+
+void CommPage::saveSoon() { saveTimer_->start(); }
+
+bool CommPage::savePending() const { return saveTimer_->isActive(); }
+
+void CommPage::savePendingNow() {
+    if (!saveTimer_->isActive()) return;
+    saveTimer_->stop();
     saveConfiguration();
 }
+
+CommPage::~CommPage() { savePendingNow(); }
 
 void CommPage::apply() {
     if (loading_) return;

@@ -18,12 +18,16 @@ class QPlainTextEdit;
 class QProgressBar;
 class QSpinBox;
 
+class QTimer;
+
 namespace velta {
 
 class CommPage : public TabPage {
     Q_OBJECT
 public:
     CommPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent = nullptr);
+    // A save still waiting for the typing to pause is made now.
+    ~CommPage() override;
     void refresh() override;
     QPlainTextEdit* text() const { return text_; }
 
@@ -53,6 +57,9 @@ public:
     QComboBox* port() const { return port_; }
     QComboBox* baud() const { return baud_; }
     QComboBox* arwoType() const { return type_; }
+    // Typing saves the configuration once it pauses this long, or when the field loses focus.
+    static constexpr int SavePauseMs = 800;
+    bool savePending() const;
     // The bytes of a WC130J transfer sent so far; shown while it runs.
     QProgressBar* progress() const { return progress_; }
 
@@ -61,6 +68,9 @@ private:
     void storeText(const char* option, QLineEdit* field, bool save);
     void storeIndex(const char* option, int index);
     void saveConfiguration();
+    // Saves once the typing pauses; a field losing focus saves at once.
+    void saveSoon();
+    void savePendingNow();
     void icaoTyped(const QString& text);
     // Rewrites heading and remarks from the fields and shows the message.
     void apply();
@@ -88,6 +98,7 @@ private:
     QProgressBar* progress_ = nullptr;
     int shownGeneration_ = -1;
     bool loading_ = false;
+    QTimer* saveTimer_ = nullptr;
 };
 
 }  // namespace velta

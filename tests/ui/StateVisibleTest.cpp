@@ -3,6 +3,7 @@
 // an open file brought forward), results out of date after an option change,
 // the sounding named in the exit question, and no file sentinels in the raw grid.
 #include <QAction>
+#include <QLineEdit>
 #include <QImage>
 #include <QLabel>
 #include <QMdiArea>
@@ -16,6 +17,7 @@
 #include "document/KarvoEdDoc.h"
 #include "ui/CChildFrame.h"
 #include "ui/CKarvoEdView.h"
+#include "ui/CommPage.h"
 #include "ui/DataPage.h"
 #include "ui/LevelsModel.h"
 #include "ui/TabLevelGrid.h"
@@ -181,6 +183,34 @@ TEST_F(StateVisibleTest, GridColumnsFitTheirContentAndTheTerminatorStaysInView) 
         view->selectTab(CKarvoEdView::MainTab);
         ASSERT_TRUE(view->recomputeCommand());
     }
+}
+
+TEST_F(StateVisibleTest, TypingInTheCommFieldsSavesOnceTheTypingPausesOrTheFieldIsLeft) {
+    CKarvoEdView* view = open();
+    ASSERT_TRUE(view);
+    view->selectTab(CKarvoEdView::CommTab);
+    CommPage* comm = view->commPage();
+    auto saves = [&] {
+        return std::count(dialogs_.notices.begin(), dialogs_.notices.end(), std::string("Saving configuration..."));
+    };
+    const auto before = saves();
+    for (QLineEdit* field : {comm->agency(), comm->storm(), comm->missionId()}) field->clear();
+    QTest::keyClicks(comm->agency(), "AF30");
+    EXPECT_EQ(saves(), before) << "saved on a keystroke";
+    EXPECT_TRUE(comm->savePending());
+    // The pause: one save for the whole word.
+    QTest::qWait(CommPage::SavePauseMs + 400);
+    EXPECT_EQ(saves(), before + 1);
+    EXPECT_FALSE(comm->savePending());
+    // Leaving the field saves at once.
+    QTest::keyClicks(comm->storm(), "X");
+    emit comm->storm()->editingFinished();
+    EXPECT_EQ(saves(), before + 2);
+    // A save still pending when the sounding closes is made.
+    QTest::keyClicks(comm->missionId(), "Y");
+    frame_->activeChild()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(saves(), before + 3);
 }
 
 }  // namespace
