@@ -5,6 +5,7 @@
 
 #include "document/KarvoEdDoc.h"
 #include "ui/CKarvoEdView.h"
+#include "ui/CommPage.h"
 #include "ui/StatusBarReporter.h"
 
 namespace velta {
@@ -30,7 +31,9 @@ CChildFrame::~CChildFrame() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (doc_->processing() || !view_->confirmUnsavedWork("Closing it discards them.")) {
+    // A running transfer is cancelled first, on the Comm tab.
+    if (doc_->processing() || view_->commPage()->transferring() ||
+        !view_->confirmUnsavedWork("Closing it discards them.")) {
         event->ignore();
         return;
     }

@@ -8,6 +8,7 @@
 
 #include "ui/TabPage.h"
 #include "wmo/RemarkEntries.h"
+#include "wmo/ArwoTransmission.h"
 #include "wmo/SerialPort.h"
 
 class QCheckBox;
@@ -18,6 +19,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QSpinBox;
 
+class QPushButton;
 class QTimer;
 
 namespace velta {
@@ -33,8 +35,14 @@ public:
 
     // The entries as the fields hold them now.
     RemarkEntries entries() const;
-    // Sends the message through the port the fields select.
+    // Sends the message through the port the fields select. A WC130J transfer
+    // runs on its own thread with progress and Cancel; the window stays live.
     void send();
+    // True while a WC130J transfer runs; the sounding cannot close then.
+    bool transferring() const { return transferring_; }
+    // The Cancel button's command.
+    void cancelTransfer();
+    QPushButton* cancelButton() const { return cancelButton_; }
 
     // Opens the port for sending: the device and the baud rate; null when it
     // cannot be opened (errorText tells why).
@@ -70,6 +78,11 @@ private:
     void saveConfiguration();
     // Saves once the typing pauses; a field losing focus saves at once.
     void saveSoon();
+    enum class TransferEnd { Finished, Cancelled, PortFailed };
+    // Opens the port and sends on a thread; result holds the outcome of a
+    // finished transfer, error why the port could not be opened.
+    TransferEnd sendInBackground(const std::string& device, int baud, const std::vector<std::string>& lines,
+                                 ArwoResult& result, std::string& error);
     void savePendingNow();
     void icaoTyped(const QString& text);
     // Rewrites heading and remarks from the fields and shows the message.
@@ -99,6 +112,9 @@ private:
     int shownGeneration_ = -1;
     bool loading_ = false;
     QTimer* saveTimer_ = nullptr;
+    QPushButton* sendButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    bool transferring_ = false;
 };
 
 }  // namespace velta

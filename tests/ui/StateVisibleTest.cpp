@@ -11,6 +11,10 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+#include <QComboBox>
+#include <QPushButton>
+#include <thread>
 
 #include "UiFixture.h"
 #include "config/ConfigSet.h"
@@ -211,6 +215,52 @@ TEST_F(StateVisibleTest, TypingInTheCommFieldsSavesOnceTheTypingPausesOrTheField
     frame_->activeChild()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(saves(), before + 3);
+}
+
+// A receiver that never answers: each read waits out its time.
+class SilentPort : public SerialPort {
+public:
+    bool write(const char*, std::size_t) override { return true; }
+    long read(char*, std::size_t, std::chrono::milliseconds timeout) override {
+        std::this_thread::sleep_for(timeout);
+        return 0;
+    }
+    void discardInput() override {}
+};
+
+TEST_F(StateVisibleTest, AWc130jTransferLeavesTheWindowLiveAndCanBeCancelled) {
+    CKarvoEdView* view = open();
+    ASSERT_TRUE(view);
+    view->selectTab(CKarvoEdView::CommTab);
+    CommPage* comm = view->commPage();
+    comm->openPort = [](const std::string&, int, std::string&) -> std::unique_ptr<SerialPort> {
+        return std::make_unique<SilentPort>();
+    };
+    comm->arwoType()->setCurrentIndex(1);
+    bool liveDuringTransfer = false, closeRefused = false;
+    QTimer::singleShot(300, [&] {
+        // The event loop runs while the transfer waits for the receiver.
+        liveDuringTransfer = comm->transferring() && comm->cancelButton()->isVisible();
+        closeRefused = !frame_->activeChild()->close();
+        comm->cancelTransfer();
+    });
+    comm->send();
+    EXPECT_TRUE(liveDuringTransfer);
+    EXPECT_TRUE(closeRefused);
+    EXPECT_FALSE(comm->transferring());
+    EXPECT_FALSE(comm->cancelButton()->isVisible());
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0], "The transfer was cancelled: the WMO message was not sent.");
+    EXPECT_EQ(dialogs_.openNotices, 0);
+
+    // A port that cannot be opened says so.
+    comm->openPort = [](const std::string&, int, std::string& error) -> std::unique_ptr<SerialPort> {
+        error = "no such device";
+        return nullptr;
+    };
+    comm->send();
+    ASSERT_EQ(dialogs_.messages.size(), 2u);
+    EXPECT_NE(dialogs_.messages[1].find("no such device"), std::string::npos);
 }
 
 }  // namespace
