@@ -21,12 +21,6 @@
 namespace velta::test {
 namespace {
 
-std::string reviewPath(const std::string& name) {
-    const std::filesystem::path dir = std::filesystem::path(VELTA_UI_BINARY_DIR) / "review";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
-
 struct Drop {
     const char* file;
     const char* tag;

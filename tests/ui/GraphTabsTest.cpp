@@ -23,12 +23,6 @@
 namespace velta::test {
 namespace {
 
-std::string reviewPath(const std::string& name) {
-    const std::filesystem::path dir = std::filesystem::path(VELTA_UI_BINARY_DIR) / "review";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
-
 std::string fileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
