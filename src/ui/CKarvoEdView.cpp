@@ -3,6 +3,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QLabel>
 #include <QPrinter>
 #include <QTabWidget>
@@ -124,12 +125,33 @@ void CKarvoEdView::selectTab(int index) {
         tabs_->setCurrentIndex(index);
 }
 
-void CKarvoEdView::applyLevelMarks() {
-    if (levelsPage()->marksChanged() && doc_.processor() && !doc_.processing()) doc_.processor()->doWMO();
+bool CKarvoEdView::applyLevelMarks() {
+    if (!levelsPage()->marksChanged() || !doc_.processor() || doc_.processing()) return true;
+    // Coding the message again replaces the operator's group edits: ask first.
+    if (const int groups = wmoPage()->changedGroups(); groups > 0) {
+        const std::string question =
+            "The WMO message of " + soundingName() + " has " + std::to_string(groups) +
+            (groups == 1 ? " edited group" : " edited groups") +
+            ". Coding it again for the changed level marks discards the edits.\n\nSave the WMO message first?";
+        switch (dialogs_.saveDiscardCancel(question)) {
+            case UnsavedChoice::Cancel: return false;
+            case UnsavedChoice::Save:
+                if (!wmoPage()->saveMessage()) return false;
+                break;
+            case UnsavedChoice::Discard: break;
+        }
+    }
+    doc_.processor()->doWMO();
+    return true;
 }
 
 void CKarvoEdView::tabSwitched(int index) {
-    if (current_ == LevelsTab) applyLevelMarks();
+    if (current_ == LevelsTab && !applyLevelMarks()) {
+        // Cancelled: the Levels tab stays, with the marks and the edited message.
+        const QSignalBlocker blocker(tabs_);
+        tabs_->setCurrentIndex(LevelsTab);
+        return;
+    }
     current_ = index;
     if (index < 0 || index >= TabCount) return;
     if (index == WMOTab) commPage()->refresh();
@@ -172,8 +194,9 @@ bool CKarvoEdView::confirmUnsavedWork(const std::string& consequence) {
         case UnsavedChoice::Cancel: return false;
         case UnsavedChoice::Save: break;
     }
-    // The message to save leaves out the levels excluded so far.
-    if (current_ == LevelsTab) applyLevelMarks();
+    // The message to save leaves out the levels excluded so far, unless coding
+    // it again would drop group edits: then it is saved as edited.
+    if (current_ == LevelsTab && wmoPage()->changedGroups() == 0) applyLevelMarks();
     wmoPage()->refresh();
     return wmoPage()->saveMessage();
 }

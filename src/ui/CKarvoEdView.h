@@ -98,7 +98,9 @@ signals:
 
 private:
     void tabSwitched(int index);
-    void applyLevelMarks();
+    // Codes the message again when the level marks changed; false when the
+    // operator chose to keep the edited message and stay on the Levels tab.
+    bool applyLevelMarks();
     std::string footer() const;
     void keepExclusions();
     void reapplyExclusions();

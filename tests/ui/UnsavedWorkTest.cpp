@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QUndoStack>
 #include <filesystem>
@@ -271,6 +272,33 @@ TEST_F(UnsavedWorkTest, OverridesOutsideThePossibleRangeAreRefusedWithTheRange) 
     EXPECT_NE(dialogs_.messages.back().find("0 to 100 %"), std::string::npos) << dialogs_.messages.back();
     main->overrideField(3)->setText("100");
     EXPECT_TRUE(view_->recomputeCommand());
+}
+
+TEST_F(UnsavedWorkTest, RecodingForChangedLevelMarksAsksBeforeDroppingGroupEdits) {
+    ASSERT_TRUE(open());
+    SoundingProcessor* processor = view_->document().processor();
+    editAGroup();
+    const int generation = processor->messageGeneration();
+    view_->selectTab(CKarvoEdView::LevelsTab);
+    view_->levelsPage()->toggleRows({standardRow(850.0)});
+
+    // Cancel: the Levels tab stays and the edited message is kept.
+    dialogs_.unsavedAnswers = {UnsavedChoice::Cancel};
+    view_->selectTab(CKarvoEdView::WMOTab);
+    ASSERT_EQ(dialogs_.unsavedQuestions.size(), 1u);
+    EXPECT_NE(dialogs_.unsavedQuestions[0].find("1 edited group"), std::string::npos);
+    EXPECT_EQ(view_->currentTab(), CKarvoEdView::LevelsTab);
+    EXPECT_EQ(view_->tabs()->currentIndex(), CKarvoEdView::LevelsTab);
+    EXPECT_EQ(processor->messageGeneration(), generation);
+    EXPECT_EQ(view_->wmoPage()->changedGroups(), 1);
+
+    // Save: the edited message is written, then coded again.
+    savePath_ = dir_ + "/before-recoding.txt";
+    dialogs_.unsavedAnswers = {UnsavedChoice::Save};
+    view_->selectTab(CKarvoEdView::WMOTab);
+    EXPECT_TRUE(std::filesystem::exists(*savePath_));
+    EXPECT_EQ(processor->messageGeneration(), generation + 1);
+    EXPECT_EQ(view_->currentTab(), CKarvoEdView::WMOTab);
 }
 
 }  // namespace
