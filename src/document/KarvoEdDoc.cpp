@@ -120,9 +120,12 @@ void CKarvoEdDoc::close() {
     closed_ = true;
     if (!configuration_->modified()) return;
     const std::string name = configuration_->name();
-    if (dialogs_.query("QC processing options were changed. Do you want to save them as the current "
-                       "processing options for the '" +
-                       name + "' configuration set?")) {
+    // The question names the sounding, so that at exit each one can be told apart.
+    const std::string file = path_.substr(path_.find_last_of("/\\") == std::string::npos ? 0 : path_.find_last_of("/\\") + 1);
+    const std::string sounding = file.empty() ? std::string() : " for the sounding " + file;
+    if (dialogs_.query("QC processing options were changed" + sounding +
+                       ". Do you want to save them as the current processing options for the '" + name +
+                       "' configuration set?")) {
         auto notice = dialogs_.notice("The configuration '" + name + "' is being saved...");
         saveConfiguration(false);
     }

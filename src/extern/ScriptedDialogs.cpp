@@ -34,6 +34,14 @@ bool ScriptedDialogs::query(const std::string& question) {
     return answer;
 }
 
+UnsavedChoice ScriptedDialogs::saveDiscardCancel(const std::string& question) {
+    unsavedQuestions.push_back(question);
+    if (unsavedAnswers.empty()) return UnsavedChoice::Discard;
+    const UnsavedChoice answer = unsavedAnswers.front();
+    unsavedAnswers.pop_front();
+    return answer;
+}
+
 std::unique_ptr<ModelessNotice> ScriptedDialogs::notice(const std::string& text) {
     notices.push_back(text);
     return std::make_unique<CountedNotice>(openNotices);

@@ -15,6 +15,7 @@ class ScriptedDialogs : public VeltaDialogs {
 public:
     void messageBox(const std::string& text) override;
     bool query(const std::string& question) override;
+    UnsavedChoice saveDiscardCancel(const std::string& question) override;
     std::unique_ptr<ModelessNotice> notice(const std::string& text) override;
     void manageConfiguration(Registry& registry) override;
     bool editOptions(ConfigSet& set) override;
@@ -24,6 +25,8 @@ public:
     // Answers given in order; an empty queue answers No / cancel.
     std::deque<bool> queryAnswers;
     std::deque<std::optional<std::string>> editAnswers;
+    // An empty queue answers Discard.
+    std::deque<UnsavedChoice> unsavedAnswers;
     // Called by editOptions; when unset the sheet is cancelled.
     std::function<bool(ConfigSet&)> optionsEditor;
     std::function<void(Registry&)> configurationManager;
@@ -31,6 +34,7 @@ public:
     // What was shown, in order.
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    std::vector<std::string> unsavedQuestions;
     std::vector<std::string> notices;
     std::vector<std::string> tips;
     int openNotices = 0;  // notices currently shown

@@ -27,6 +27,9 @@ public:
     virtual void moveTo(int x, int y) = 0;
 };
 
+// The answer to a question about work that would be lost.
+enum class UnsavedChoice { Save, Discard, Cancel };
+
 class VeltaDialogs {
 public:
     virtual ~VeltaDialogs() = default;
@@ -35,6 +38,11 @@ public:
     virtual void messageBox(const std::string& text) = 0;
     // Modal yes/no question; true for yes.
     virtual bool query(const std::string& question) = 0;
+    // Modal save / discard / cancel question about unsaved work. Dialogs that
+    // offer no third button answer the yes/no question: yes saves, no discards.
+    virtual UnsavedChoice saveDiscardCancel(const std::string& question) {
+        return query(question) ? UnsavedChoice::Save : UnsavedChoice::Discard;
+    }
     // Shows the text until the returned notice is destroyed.
     virtual std::unique_ptr<ModelessNotice> notice(const std::string& text) = 0;
     // Lets the user choose the active set, copy, remove and edit sets; saves the

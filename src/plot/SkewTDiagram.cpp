@@ -107,13 +107,59 @@ std::vector<SkewTWind> barbWinds(const std::vector<SkewTWind>& winds, const Skew
     return out;
 }
 
+SkewTRanges dataRanges(const SkewTData& data) {
+    SkewTRanges r;
+    double pmin = r.pbot, pmax = r.ptop;
+    bool any = false;
+    for (const auto* trace : {&data.temperature, &data.dewPoint})
+        for (const SkewTPoint& p : *trace)
+            if (p.pressure > 0.0 && std::isfinite(p.pressure) && std::isfinite(p.temperature)) {
+                pmin = std::min(pmin, p.pressure);
+                pmax = std::max(pmax, p.pressure);
+                any = true;
+            }
+    if (!any) return r;
+    const double margin = 0.05 * (pmax - pmin) + 5.0;
+    r.ptop = std::clamp(std::floor((pmin - margin) / 50.0) * 50.0, 100.0, 1000.0);
+    r.pbot = std::clamp(std::ceil((pmax + margin) / 50.0) * 50.0, r.ptop + 50.0, 1050.0);
+    // The span in deg C grows from a minimum until every point fits between
+    // 5 % and 95 % of the box width; x depends on the span through the skew.
+    double span = std::clamp(80.0 * std::log10(r.pbot / r.ptop) / std::log10(1050.0 / 100.0), 30.0, 80.0);
+    for (int round = 0; round < 4; ++round) {
+        r.tmin = 0.0;
+        r.tmax = span;
+        const SkewTCoordinates c(r);
+        double low = 1e300, high = -1e300;
+        for (const auto* trace : {&data.temperature, &data.dewPoint})
+            for (const SkewTPoint& p : *trace) {
+                if (!(p.pressure >= r.ptop && p.pressure <= r.pbot) || !std::isfinite(p.temperature)) continue;
+                const double x = c.toDiagram(p.temperature, p.pressure).x * span;  // deg C from tmin = 0
+                low = std::min(low, x);
+                high = std::max(high, x);
+            }
+        if (high < low) break;
+        if (high - low > 0.85 * span) {
+            span = std::ceil((high - low) / 0.85 / 10.0) * 10.0;
+            continue;
+        }
+        r.tmin = std::floor(((low + high) / 2.0 - span / 2.0) / 5.0) * 5.0;
+        r.tmax = r.tmin + span;
+        return r;
+    }
+    r.tmin = -span / 2.0;
+    r.tmax = span / 2.0;
+    return r;
+}
+
 SkewTDiagram::SkewTDiagram(PlotSurface& surface, SkewTData data, int windCount, std::string banner,
-                           std::string fileName)
+                           std::string fileName, std::string caption)
     : surface_(surface),
       data_(std::move(data)),
       windCount_(windCount),
       banner_(std::move(banner)),
-      fileName_(std::move(fileName)) {}
+      fileName_(std::move(fileName)),
+      caption_(std::move(caption)),
+      coords_(dataRanges(data_)) {}
 
 void SkewTDiagram::label(const std::string& text, double x, double y, PlotStyle style) {
     surface_.drawText(text, SkewTCoordinates::plotX(x), SkewTCoordinates::plotY(y), style);
@@ -128,19 +174,37 @@ void SkewTDiagram::draw() {
     drawMoistAdiabats();
     drawMixingRatioLines();
     drawTraces();
-    surface_.setTitles(banner_, "");
+    surface_.setTitles(banner_, caption_);
     const auto slash = fileName_.find_last_of("\\/");
     surface_.drawText("|l" + (slash == std::string::npos ? fileName_ : fileName_.substr(slash + 1)), 0.01, 0.01,
                       PlotStyle::Isotherm);
+    // Axis titles: temperature under the bottom labels, pressure above the left ones.
+    surface_.drawText("|rTemperature (\u00B0C)", SkewTCoordinates::BoxHigh, 0.01, PlotStyle::Isobar);
+    surface_.drawText("|lPressure (mb)", 0.005, SkewTCoordinates::BoxHigh + 0.05, PlotStyle::Isobar);
     surface_.refresh();
 }
 
 void SkewTDiagram::drawWindBarbs() {
-    const double aspect = surface_.aspectRatio();
+    const double aspect = surface_.aspectRatio() > 0.0 && std::isfinite(surface_.aspectRatio())
+                              ? surface_.aspectRatio()
+                              : 1.0;
+    // A barb reaches up to its staff's length (0.4 strip widths) from its
+    // point in y; barbs closer than that would cross, and one nearer the edge
+    // of the box than that would leave it.
+    const double reach = 0.4 * StripWidth / aspect;
+    double lastY = -1e300;
     for (const SkewTWind& w : barbWinds(data_.winds, ranges(), windCount_)) {
         const double y = SkewTCoordinates::plotY(coords_.y(w.pressure));
-        for (const Segment& s : windBarbStrokes(StripLeft + 0.5 * StripWidth, y, w.speed, w.direction, aspect))
-            surface_.drawLine(s.x1, s.y1, s.x2, s.y2, PlotStyle::Isotherm);
+        if (y - lastY < reach * 1.05) continue;
+        const std::vector<Segment> strokes =
+            windBarbStrokes(StripLeft + 0.5 * StripWidth, y, w.speed, w.direction, aspect);
+        bool inside = true;
+        for (const Segment& s : strokes)
+            inside = inside && std::min(s.y1, s.y2) >= 0.0 && std::max(s.y1, s.y2) <= 1.0 &&
+                     std::max(s.x1, s.x2) <= 1.0 && std::min(s.x1, s.x2) >= SkewTCoordinates::BoxHigh;
+        if (!inside) continue;
+        lastY = y;
+        for (const Segment& s : strokes) surface_.drawLine(s.x1, s.y1, s.x2, s.y2, PlotStyle::Isotherm);
     }
 }
 
@@ -149,8 +213,13 @@ void SkewTDiagram::drawIsotherms() {
         Polyline line(surface_, PlotStyle::Isotherm);
         line.segment(coords_.toDiagram(t, ranges().ptop), coords_.toDiagram(t, ranges().pbot));
         if (!line.visible()) continue;
-        const double y = 0.5 * (line.firstVisible().y + line.lastVisible().y);
-        label(format("|r%.0f", t), coords_.x(t, y), y, PlotStyle::Isotherm);
+        // Along the bottom axis where the isotherm meets it, otherwise above
+        // the top edge where it enters the box.
+        const double bottomX = coords_.x(t, 0.0);
+        if (bottomX >= 0.0 && bottomX <= 1.0)
+            label(format("|c%.0f", t), bottomX, -0.045, PlotStyle::Isotherm);
+        else
+            label(format("|c%.0f", t), coords_.x(t, 1.0), 1.012, PlotStyle::Isotherm);
     }
 }
 
@@ -252,6 +321,11 @@ void SkewTDiagram::zoomToSelection() {
 }
 
 void SkewTDiagram::resetZoom() {
+    coords_ = SkewTCoordinates(dataRanges(data_));
+    draw();
+}
+
+void SkewTDiagram::showFullRange() {
     coords_ = SkewTCoordinates();
     draw();
 }

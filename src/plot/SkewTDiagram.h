@@ -27,18 +27,29 @@ bool showsMoistLines(const SkewTRanges& ranges);
 // windCount < 1.
 std::vector<SkewTWind> barbWinds(const std::vector<SkewTWind>& winds, const SkewTRanges& ranges, int windCount);
 
+// The ranges that show the sounding's traces: the pressure range of the data
+// rounded out to 50 mb (never beyond 100 to 1050 mb), and a temperature span
+// that holds every trace point with a margin on both sides. The default
+// ranges when there are no trace points.
+SkewTRanges dataRanges(const SkewTData& data);
+
 class SkewTDiagram {
 public:
     // windCount is NumberSkewTWinds; banner the first title line; fileName the
-    // sounding file's path (only its name is shown).
-    SkewTDiagram(PlotSurface& surface, SkewTData data, int windCount, std::string banner, std::string fileName);
+    // sounding file's path (only its name is shown); caption the second title
+    // line (the sounding's name and time). The diagram starts at the ranges of
+    // its data.
+    SkewTDiagram(PlotSurface& surface, SkewTData data, int windCount, std::string banner, std::string fileName,
+                 std::string caption = {});
 
     void draw();
     // Zooms to the surface's zoom rectangle (cut to the diagram box) and
     // redraws; a rectangle without width or height changes nothing.
     void zoomToSelection();
-    // Back to the default ranges, redrawn.
+    // Back to the ranges of the data, redrawn.
     void resetZoom();
+    // The whole diagram, 100 to 1050 mb and -40 to 40 deg C, redrawn.
+    void showFullRange();
 
     const SkewTRanges& ranges() const { return coords_.ranges(); }
     void setRanges(const SkewTRanges& ranges) { coords_ = SkewTCoordinates(ranges); }
@@ -61,6 +72,7 @@ private:
     int windCount_;
     std::string banner_;
     std::string fileName_;
+    std::string caption_;
     SkewTCoordinates coords_;
 };
 

@@ -96,8 +96,35 @@ TimeMergedTable XyGraphTables::qcTable(const Sounding& s, const std::string& fin
                             s.series("QCLon"), s.series("QCDz")});
 }
 
+XyAxisRange paddedRange(const std::vector<const std::vector<double>*>& values) {
+    double low = 1e300, high = -1e300;
+    for (const std::vector<double>* v : values)
+        for (double x : *v)
+            if (std::isfinite(x)) {
+                low = std::min(low, x);
+                high = std::max(high, x);
+            }
+    if (high < low) return {};
+    const double margin = high > low ? 0.05 * (high - low) : 1.0;
+    return {low - margin, high + margin};
+}
+
+namespace {
+
+// How the QC altitudes were found, for the note under the graph.
+std::string altitudeNote(const std::string& series) {
+    std::string how;
+    if (series == "QCAltUp") how = "hydrostatic, integrated upward from the surface";
+    else if (series == "QCAltDn") how = "hydrostatic, integrated downward from the launch";
+    else if (series == "QCAltMissing") how = "set missing";
+    else return {};
+    return "Raw altitudes are those in the file (RawAlt); QC altitudes are " + how + " (" + series + ").";
+}
+
+}  // namespace
+
 XyGraph buildXyGraph(const XyGraphSettings& settings, const XyGraphTables& tables, const std::vector<Level>* levels,
-                     const std::string& banner) {
+                     const std::string& banner, const std::string& caption) {
     XyGraph g;
     const int kind = static_cast<int>(settings.kind);
     switch (settings.xMode) {
@@ -117,6 +144,7 @@ XyGraph buildXyGraph(const XyGraphSettings& settings, const XyGraphTables& table
             g.xAxisFlag = false;
             break;
     }
+    if (!caption.empty()) g.title += ": " + caption;
     g.subtitle = banner;
     g.xMode = settings.xMode;
     g.markPoints = settings.markPoints;
@@ -130,6 +158,7 @@ XyGraph buildXyGraph(const XyGraphSettings& settings, const XyGraphTables& table
         const TimeMergedTable& table = spec.raw ? tables.raw : tables.qc;
         XyCurve curve;
         curve.label = spec.label;
+        curve.raw = spec.raw;
         curve.axis = spec.axis;
         const int xc = xColumn(settings.xMode, spec.raw);
         for (std::size_t r = 0; r < table.rows(); ++r) {
@@ -144,11 +173,25 @@ XyGraph buildXyGraph(const XyGraphSettings& settings, const XyGraphTables& table
         g.curves.push_back(std::move(curve));
     }
 
+    // Ranges follow the QC curves when they are shown; raw spikes are clipped.
+    bool anyQC = false;
+    for (const XyCurve& c : g.curves) anyQC = anyQC || !c.raw;
+    auto ruling = [&](const XyCurve& c) { return !anyQC || !c.raw; };
+    std::vector<const std::vector<double>*> xs, ys[2];
+    for (const XyCurve& c : g.curves)
+        if (ruling(c)) {
+            xs.push_back(&c.x);
+            ys[c.axis].push_back(&c.y);
+        }
+    g.xRange = paddedRange(xs);
+    for (int axis : {0, 1}) g.yRange[axis] = paddedRange(ys[axis]);
+    const bool altitudes = settings.xMode == XyXMode::Altitude || settings.kind == XyGraphKind::PressureAltitude;
+    if (altitudes && rawShown && qcShown) g.note = altitudeNote(tables.qcAltitudeSeries);
     switch (settings.kind) {
         case XyGraphKind::Wind: {
             double largest = 0.0;
             for (const XyCurve& c : g.curves)
-                if (c.axis == 0)
+                if (c.axis == 0 && ruling(c))
                     for (double v : c.y) largest = std::max(largest, v);
             g.yRange[0] = {0.0, (std::trunc(0.2 * largest) + 1.0) * 5.0};
             g.yRange[1] = {0.0, 360.0};
@@ -162,7 +205,7 @@ XyGraph buildXyGraph(const XyGraphSettings& settings, const XyGraphTables& table
                 g.yRange[0] = {0.0, 20.0};
                 g.yRange[1] = {-5.0, 10.0};
             } else {
-                g.yRange[0] = {-10.0, std::nullopt};
+                g.yRange[0].min = -10.0;
                 g.yRange[1] = {-30.0, 5.0};
             }
             break;

@@ -25,6 +25,9 @@ struct XyGraphTables {
 
     TimeMergedTable raw;
     TimeMergedTable qc;
+    // The series the QC altitudes come from (QCAltUp, QCAltDn, ...), for the
+    // note that tells raw and QC altitudes apart.
+    std::string qcAltitudeSeries;
 
     static TimeMergedTable rawTable(const Sounding& sounding);
     // finalAltitude names the altitude series of the QC run.
@@ -50,6 +53,7 @@ struct XyMarker {
 
 struct XyCurve {
     std::string label;
+    bool raw = false;
     int axis = 0;  // 0 left, 1 right
     // Rows where both values are present, in table order.
     std::vector<double> x;
@@ -72,6 +76,11 @@ struct XyGraph {
     bool xAxisFlag = false;
     std::string yTitle[2];
     XyAxisRange yRange[2];
+    // From the QC curves with a margin, so that raw spikes do not squeeze the
+    // graph; the raw curves are drawn clipped to it.
+    XyAxisRange xRange;
+    // Under the graph when raw and QC altitudes come from different sources.
+    std::string note;
     std::vector<XyCurve> curves;
     XyXMode xMode = XyXMode::Time;
     bool markPoints = false;
@@ -82,8 +91,13 @@ struct XyGraph {
 std::string xyPointTip(const XyGraph& graph, std::size_t curve, std::size_t point);
 
 // The graph for the settings; levels (may be null) give the markers of the QC
-// wind, temperature and humidity curves when markLevels is set.
+// wind, temperature and humidity curves when markLevels is set. The caption
+// (the sounding's name and time) ends the title.
 XyGraph buildXyGraph(const XyGraphSettings& settings, const XyGraphTables& tables, const std::vector<Level>* levels,
-                     const std::string& banner);
+                     const std::string& banner, const std::string& caption = {});
+
+// The range of the values with a margin of 5 % of their span on each side (1
+// when they are all equal); nothing for no values.
+XyAxisRange paddedRange(const std::vector<const std::vector<double>*>& values);
 
 }  // namespace velta

@@ -5,6 +5,7 @@
 
 #include "document/KarvoEdDoc.h"
 #include "ui/CKarvoEdView.h"
+#include "ui/CommPage.h"
 #include "ui/StatusBarReporter.h"
 
 namespace velta {
@@ -16,6 +17,10 @@ CChildFrame::CChildFrame(std::unique_ptr<CKarvoEdDoc> doc, VeltaDialogs& dialogs
     doc_->setStatusReporter(reporter_.get());
     view_ = new CKarvoEdView(*doc_, dialogs, printer);
     setWidget(view_);
+    connect(view_, &CKarvoEdView::outOfDateChanged, this, [this](bool outOfDate) {
+        const QString name = QString::fromStdString(view_->soundingName());
+        setWindowTitle(outOfDate ? name + " (out of date: Recompute)" : name);
+    });
 }
 
 CChildFrame::~CChildFrame() {
@@ -26,7 +31,9 @@ CChildFrame::~CChildFrame() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (doc_->processing()) {
+    // A running transfer is cancelled first, on the Comm tab.
+    if (doc_->processing() || view_->commPage()->transferring() ||
+        !view_->confirmUnsavedWork("Closing it discards them.")) {
         event->ignore();
         return;
     }

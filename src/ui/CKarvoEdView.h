@@ -7,9 +7,15 @@
 #include <QWidget>
 #include <functional>
 #include <array>
+#include <string>
+#include <vector>
 
+#include "ui/LevelExclusions.h"
+
+class QLabel;
 class QPrinter;
 class QTabWidget;
+class QUndoStack;
 
 namespace velta {
 
@@ -51,8 +57,27 @@ public:
     bool recomputeCommand();
     // Tools > Options on the document; the Main page reloads its switches.
     void optionsCommand();
+    // Tools > Restore Defaults on the document; the results go out of date when an option changed.
+    void restoreDefaultsCommand();
     // Refreshes every page after processing.
     void refreshAll();
+
+    // The message edits and level exclusions of the current run, for undo and redo.
+    QUndoStack* undoStack() const { return undoStack_; }
+    // Edited message groups or excluded levels that no message file holds yet.
+    bool hasUnsavedWork() const;
+    // With unsaved work asks save / discard / cancel, naming the sounding and
+    // saying what the command does to the work; true when the command may go on
+    // (saved, or discarded).
+    bool confirmUnsavedWork(const std::string& consequence);
+    // The file name of the sounding, as window titles and questions name it.
+    std::string soundingName() const;
+
+    // Options changed since the shown results were computed: a banner says so
+    // until the next Recompute.
+    bool outOfDate() const { return outOfDate_; }
+    void markOutOfDate(const std::string& why);
+    QLabel* outOfDateBanner() const { return banner_; }
 
     CKarvoEdDoc& document() const { return doc_; }
     QTabWidget* tabs() const { return tabs_; }
@@ -68,11 +93,17 @@ public:
 signals:
     // The command flags or the products changed.
     void commandStateChanged();
+    // The results went out of date, or were computed again.
+    void outOfDateChanged(bool outOfDate);
 
 private:
     void tabSwitched(int index);
-    void applyLevelMarks();
+    // Codes the message again when the level marks changed; false when the
+    // operator chose to keep the edited message and stay on the Levels tab.
+    bool applyLevelMarks();
     std::string footer() const;
+    void keepExclusions();
+    void reapplyExclusions();
 
     CKarvoEdDoc& doc_;
     VeltaDialogs& dialogs_;
@@ -81,6 +112,12 @@ private:
     std::array<TabPage*, TabCount> pages_{};
     int current_ = 0;
     bool preview_ = false, print_ = false, save_ = false;
+    QUndoStack* undoStack_ = nullptr;
+    QLabel* banner_ = nullptr;
+    bool outOfDate_ = false;
+    // Exclusions carried into a new run are not yet in a saved message.
+    bool carriedOver_ = false;
+    std::vector<ExcludedLevel> kept_;
 };
 
 }  // namespace velta

@@ -14,7 +14,10 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "config/ConfigSet.h"
@@ -93,6 +96,14 @@ void CMainFrame::createActions() {
     about_->setStatusTip("Program version and build");
     manual_ = make("Velta User Manual...", "manual");
     readme_ = make("Velta README...", "readme");
+    // Undo and redo act on the message edits and level exclusions of the active sounding.
+    undoGroup_ = new QUndoGroup(this);
+    undo_ = undoGroup_->createUndoAction(this, "&Undo");
+    undo_->setObjectName("undo");
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_ = undoGroup_->createRedoAction(this, "&Redo");
+    redo_->setObjectName("redo");
+    redo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
 
     connect(open_, &QAction::triggered, this, &CMainFrame::openCommand);
     connect(close_, &QAction::triggered, this, [this] {
@@ -116,7 +127,7 @@ void CMainFrame::createActions() {
         if (auto* v = activeView()) v->optionsCommand();
     });
     connect(defaults_, &QAction::triggered, this, [this] {
-        if (auto* v = activeView()) v->document().restoreDefaultsCommand();
+        if (auto* v = activeView()) v->restoreDefaultsCommand();
     });
     connect(recompute_, &QAction::triggered, this, [this] {
         if (auto* v = activeView()) v->recomputeCommand();
@@ -141,12 +152,18 @@ void CMainFrame::createMenus() {
     recentMenu_ = file->addMenu("Recent &Files");
     file->addSeparator();
     file->addAction(exit_);
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->addAction(undo_);
+    edit->addAction(redo_);
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->addAction(options_);
     tools->addAction(defaults_);
     tools->addAction(recompute_);
     tools->addSeparator();
     tools->addAction(configuration_);
+    windowMenu_ = menuBar()->addMenu("&Window");
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::rebuildWindowMenu);
+    rebuildWindowMenu();
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction(manual_);
     help->addAction(readme_);
@@ -162,6 +179,81 @@ void CMainFrame::createMenus() {
     bar->addAction(about_);
     bar->addAction(recompute_);
     rebuildRecentMenu();
+}
+
+void CMainFrame::rebuildWindowMenu() {
+    windowMenu_->clear();
+    auto add = [this](const QString& text, const QString& name, const QList<QKeySequence>& keys, auto slot) {
+        QAction* a = windowMenu_->addAction(text);
+        a->setObjectName(name);
+        a->setShortcuts(keys);
+        a->setEnabled(documentCount() > 0);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    add("&Tile", "tileWindows", {}, [this] { mdi_->tileSubWindows(); });
+    add("&Cascade", "cascadeWindows", {}, [this] { mdi_->cascadeSubWindows(); });
+    add("&Next Sounding", "nextWindow", {QKeySequence("Ctrl+Tab")}, [this] { switchSounding(true); });
+    add("&Previous Sounding", "previousWindow", {QKeySequence("Ctrl+Shift+Tab"), QKeySequence("Ctrl+Backtab")},
+        [this] { switchSounding(false); });
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    if (!windows.isEmpty()) windowMenu_->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        QAction* a = windowMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(window == mdi_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, window] {
+            if (mdi_->subWindowList().contains(window)) mdi_->setActiveSubWindow(window);
+        });
+    }
+}
+
+void CMainFrame::switchSounding(bool forward) {
+    if (documentCount() == 0) return;
+    if (forward)
+        mdi_->activateNextSubWindow();
+    else
+        mdi_->activatePreviousSubWindow();
+    if (!switcher_) {
+        switcher_ = new QLabel(this);
+        switcher_->setObjectName("soundingSwitcher");
+        switcher_->setStyleSheet(
+            "QLabel { background: palette(window); border: 2px solid palette(highlight); padding: 8px; }");
+        switcher_->setTextFormat(Qt::RichText);
+        switcherTimer_ = new QTimer(this);
+        switcherTimer_->setSingleShot(true);
+        connect(switcherTimer_, &QTimer::timeout, switcher_, &QWidget::hide);
+    }
+    QStringList html;
+    for (const QString& line : switcherLines()) html << line.toHtmlEscaped();
+    for (QString& line : html)
+        if (line.startsWith("&gt; ")) line = "<b>" + line.mid(5) + "</b>";
+    switcher_->setText(html.join("<br>"));
+    switcher_->adjustSize();
+    const QRect area = mdi_->geometry();
+    switcher_->move(area.center() - QPoint(switcher_->width() / 2, switcher_->height() / 2));
+    switcher_->show();
+    switcher_->raise();
+    switcherTimer_->start(1500);
+}
+
+QStringList CMainFrame::switcherLines() const {
+    QStringList lines;
+    for (QMdiSubWindow* window : mdi_->subWindowList())
+        lines << (window == mdi_->activeSubWindow() ? "> " : "  ") + window->windowTitle();
+    return lines;
+}
+
+CChildFrame* CMainFrame::childOf(const QString& path) const {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    if (wanted.isEmpty()) return nullptr;
+    for (QMdiSubWindow* window : mdi_->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(window)) {
+            const QString open = QString::fromStdString(child->document().path()).replace('\\', '/');
+            if (QFileInfo(open).canonicalFilePath() == wanted) return child;
+        }
+    return nullptr;
 }
 
 QAction* CMainFrame::action(const QString& name) const { return findChild<QAction*>(name); }
@@ -187,6 +279,7 @@ bool CMainFrame::anyProcessing() const {
 
 void CMainFrame::updateCommands() {
     CKarvoEdView* view = activeView();
+    undoGroup_->setActiveStack(view ? view->undoStack() : nullptr);
     const bool busy = anyProcessing();
     const bool idleView = view && !busy;
     open_->setEnabled(!busy);
@@ -207,13 +300,20 @@ void CMainFrame::fail(int exitCode) {
 }
 
 CChildFrame* CMainFrame::openDocument(const QString& requested) {
-    if (documentCount() >= MaxOpenSoundings) {
+    if (documentCount() >= MaxOpenSoundings && !childOf(usablePath(requested))) {
         dialogs_.messageBox(
             "\n\nOnly 20 soundings can be open at a time. You must close one before opening another.");
         return nullptr;
     }
     if (anyProcessing()) return nullptr;
     const QString path = usablePath(requested);
+    // A file that is open already: its window comes forward instead of a second copy.
+    if (CChildFrame* open = childOf(path)) {
+        mdi_->setActiveSubWindow(open);
+        if (open->isMinimized()) open->showNormal();
+        addRecentFile(QFileInfo(path).absoluteFilePath());
+        return open;
+    }
     int exitCode = 0;
     std::unique_ptr<CKarvoEdDoc> doc = CKarvoEdDoc::create(dialogs_, version_, exitCode);
     if (!doc) {
@@ -232,6 +332,7 @@ CChildFrame* CMainFrame::openDocument(const QString& requested) {
         return nullptr;
     }
     mdi_->addSubWindow(child);
+    undoGroup_->addStack(child->view()->undoStack());
     connect(child->view(), &CKarvoEdView::commandStateChanged, this, &CMainFrame::updateCommands);
     connect(child, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, &CMainFrame::updateCommands, Qt::QueuedConnection); });
     child->showMaximized();
@@ -333,11 +434,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    mdi_->closeAllSubWindows();
-    if (!mdi_->subWindowList().isEmpty()) {
-        event->ignore();
-        return;
-    }
+    // The first sounding whose question is cancelled stops the exit.
+    for (QMdiSubWindow* window : mdi_->subWindowList())
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
     QMainWindow::closeEvent(event);
 }
 

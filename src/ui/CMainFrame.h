@@ -13,6 +13,8 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QTimer;
+class QUndoGroup;
 
 namespace velta {
 
@@ -60,11 +62,21 @@ public:
     // Re-reads which commands apply now.
     void updateCommands();
 
+    // Window > Next (Ctrl+Tab) and Previous (Ctrl+Shift+Tab): brings the next
+    // sounding forward and names the open soundings in a switcher for a moment.
+    void switchSounding(bool forward);
+    // The switcher's lines, the active sounding marked; empty when hidden.
+    QStringList switcherLines() const;
+    QMenu* windowMenu() const { return windowMenu_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActions();
+    void rebuildWindowMenu();
+    // The open window of that file, or null.
+    CChildFrame* childOf(const QString& path) const;
     void createMenus();
     void addRecentFile(const QString& path);
     void rebuildRecentMenu();
@@ -78,6 +90,11 @@ private:
     QLabel* status_ = nullptr;
     QLabel* config_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QUndoGroup* undoGroup_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QLabel* switcher_ = nullptr;
+    QTimer* switcherTimer_ = nullptr;
+    QAction *undo_ = nullptr, *redo_ = nullptr;
     QAction *open_ = nullptr, *close_ = nullptr, *save_ = nullptr, *print_ = nullptr, *preview_ = nullptr,
             *printSetup_ = nullptr, *exit_ = nullptr, *options_ = nullptr, *defaults_ = nullptr,
             *recompute_ = nullptr, *configuration_ = nullptr, *about_ = nullptr, *manual_ = nullptr,

@@ -15,11 +15,17 @@
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QSpinBox>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <atomic>
 #include <QVBoxLayout>
 #include <ctime>
 
 #include "document/KarvoEdDoc.h"
 #include "extern/VeltaDialogs.h"
+#include "ui/CancellablePort.h"
 #include "ui/QtSerialPort.h"
 #include "wmo/ArwoTransmission.h"
 #include "wmo/DoubtfulHeights.h"
@@ -125,7 +131,12 @@ CommPage::CommPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
     link->addWidget(new QLabel("ARWO Interface Type", this));
     link->addWidget(type_);
     auto* sendButton = new QPushButton("Send TEMPDROP message", this);
+    sendButton_ = sendButton;
     link->addWidget(sendButton);
+    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_->setObjectName("cancelTransfer");
+    cancelButton_->setVisible(false);
+    link->addWidget(cancelButton_);
     progress_ = new QProgressBar(this);
     progress_->setFormat("%v of %m bytes");
     progress_->setVisible(false);
@@ -141,13 +152,20 @@ CommPage::CommPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
 
     loadFields();
 
+    saveTimer_ = new QTimer(this);
+    saveTimer_->setSingleShot(true);
+    saveTimer_->setInterval(SavePauseMs);
+    connect(saveTimer_, &QTimer::timeout, this, &CommPage::saveConfiguration);
+    for (QLineEdit* field : {agency_, storm_, missionId_, observation_, icao_->lineEdit()})
+        connect(field, &QLineEdit::editingFinished, this, &CommPage::savePendingNow);
+
     // The 61616 fields store their option and save the configuration.
     const std::pair<QLineEdit*, const char*> mission[] = {
         {agency_, "ACagency"}, {storm_, "MissionStorm"}, {missionId_, "MissionId"}, {observation_, nullptr}};
     for (const auto& [field, option] : mission)
         connect(field, &QLineEdit::textEdited, this, [this, f = field, o = option] {
             if (o) storeText(o, f, false);
-            saveConfiguration();
+            saveSoon();
             apply();
         });
     connect(headerOverride_, &QLineEdit::textEdited, this, [this] {
@@ -238,6 +256,7 @@ void CommPage::storeIndex(const char* option, int index) {
 }
 
 void CommPage::saveConfiguration() {
+    saveTimer_->stop();
     auto notice = dialogs_.notice("Saving configuration...");
     doc_.saveConfiguration(true);
 }
@@ -251,7 +270,75 @@ void CommPage::icaoTyped(const QString& text) {
     if (ConfigOption* o = config.option("OptIcao")) o->setText(text.toStdString());
     if (ConfigOption* o = config.option("IcaoIndex")) o->setValue(0);
     apply();
+    saveSoon();
+}
+
+void CommPage::saveSoon() { saveTimer_->start(); }
+
+bool CommPage::savePending() const { return saveTimer_->isActive(); }
+
+void CommPage::savePendingNow() {
+    if (!saveTimer_->isActive()) return;
+    saveTimer_->stop();
     saveConfiguration();
+}
+
+CommPage::~CommPage() { savePendingNow(); }
+
+CommPage::TransferEnd CommPage::sendInBackground(const std::string& device, int baud,
+                                                 const std::vector<std::string>& lines, ArwoResult& result,
+                                                 std::string& error) {
+    std::atomic<bool> cancelled{false};
+    std::atomic<std::size_t> sent{0}, total{0};
+    bool opened = false;
+    Wc130jTransfer transfer;
+    transfer.directory = temporaryDirectory();
+    transfer.now = std::time(nullptr);
+    transfer.progress = [&](std::size_t done, std::size_t of) {
+        sent = done;
+        total = of;
+        return !cancelled;
+    };
+    QEventLoop loop;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        std::unique_ptr<SerialPort> port = openPort(device, baud, error);
+        if (!port) return;
+        opened = true;
+        CancellablePort cancellable(std::move(port), cancelled);
+        result = sendWc130j(cancellable, lines, transfer);
+    }));
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer poll;
+    poll.setInterval(50);
+    auto show = [&] {
+        progress_->setRange(0, static_cast<int>(std::max<std::size_t>(total, 1)));
+        progress_->setValue(static_cast<int>(sent));
+    };
+    connect(&poll, &QTimer::timeout, this, show);
+    const QMetaObject::Connection cancel =
+        connect(cancelButton_, &QPushButton::clicked, this, [&] { cancelled = true; });
+    progress_->setValue(0);
+    progress_->setVisible(true);
+    cancelButton_->setVisible(true);
+    sendButton_->setEnabled(false);
+    transferring_ = true;
+    worker->start();
+    poll.start();
+    loop.exec();
+    worker->wait();
+    poll.stop();
+    show();
+    transferring_ = false;
+    disconnect(cancel);
+    cancelButton_->setVisible(false);
+    sendButton_->setEnabled(true);
+    progress_->setVisible(false);
+    if (!opened) return TransferEnd::PortFailed;
+    return cancelled ? TransferEnd::Cancelled : TransferEnd::Finished;
+}
+
+void CommPage::cancelTransfer() {
+    if (transferring_) cancelButton_->click();
 }
 
 void CommPage::apply() {
@@ -289,37 +376,36 @@ void CommPage::refresh() {
 
 void CommPage::send() {
     SoundingProcessor* processor = doc_.processor();
-    if (!processor || !processor->message()) return;
+    if (!processor || !processor->message() || transferring_) return;
     apply();
     const std::vector<std::string> lines = processor->message()->lines();
     const std::string device = port_->currentData().toString().toStdString();
     const int baud = baudRateForIndex(baud_->currentIndex());
     std::string error;
-    std::unique_ptr<SerialPort> port = openPort(device, baud, error);
-    if (!port) {
-        dialogs_.messageBox("Cannot open the serial port " + device + ": " + error);
-        return;
-    }
     ArwoResult result;
-    {
+    if (type_->currentIndex() == static_cast<int>(ArwoInterface::WC130J)) {
+        // The XMODEM transfer waits for the receiver: it runs on a thread of
+        // its own, which opens and closes the port, while the window stays
+        // live with progress and Cancel.
         auto notice = dialogs_.notice(TransmittingNotice);
-        if (type_->currentIndex() == static_cast<int>(ArwoInterface::WC130J)) {
-            Wc130jTransfer transfer;
-            transfer.directory = temporaryDirectory();
-            transfer.now = std::time(nullptr);
-            transfer.progress = [this](std::size_t sent, std::size_t total) {
-                progress_->setRange(0, static_cast<int>(total));
-                progress_->setValue(static_cast<int>(sent));
-                QCoreApplication::processEvents();
-                return true;
-            };
-            progress_->setValue(0);
-            progress_->setVisible(true);
-            result = sendWc130j(*port, lines, transfer);
-            progress_->setVisible(false);
-        } else {
-            result = sendWc130h(*port, lines);
+        const TransferEnd end = sendInBackground(device, baud, lines, result, error);
+        notice.reset();
+        if (end == TransferEnd::PortFailed) {
+            dialogs_.messageBox("Cannot open the serial port " + device + ": " + error);
+            return;
         }
+        if (end == TransferEnd::Cancelled) {
+            dialogs_.messageBox("The transfer was cancelled: the WMO message was not sent.");
+            return;
+        }
+    } else {
+        std::unique_ptr<SerialPort> port = openPort(device, baud, error);
+        if (!port) {
+            dialogs_.messageBox("Cannot open the serial port " + device + ": " + error);
+            return;
+        }
+        auto notice = dialogs_.notice(TransmittingNotice);
+        result = sendWc130h(*port, lines);
     }
     if (!result.ok) dialogs_.messageBox(result.message.empty() ? result.detail : result.message);
 }

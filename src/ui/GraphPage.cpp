@@ -2,6 +2,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDateTime>
+#include <QLocale>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,9 +45,16 @@ GraphPage::GraphPage(Kind kind, CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget
     connect(printButton, &QToolButton::clicked, this, &TabPage::printRequested);
     buttons->addWidget(printButton);
     QToolButton* unzoomButton = button("UnZm");
-    unzoomButton->setToolTip("Show the whole graph again");
+    unzoomButton->setToolTip(skewT_ ? "Show the range of the data again" : "Show the whole graph again");
     connect(unzoomButton, &QToolButton::clicked, this, [this] { unzoom(); });
     buttons->addWidget(unzoomButton);
+    if (skewT_) {
+        QToolButton* fullButton = button("Full");
+        fullButton->setObjectName("fullRange");
+        fullButton->setToolTip("Show the whole diagram, 100 to 1050 mb");
+        connect(fullButton, &QToolButton::clicked, this, [this] { skewT_->showFullRange(); });
+        buttons->addWidget(fullButton);
+    }
     QToolButton* saveButton = button("Save");
     saveButton->setToolTip("Save the graph as an image");
     connect(saveButton, &QToolButton::clicked, this, [this] { save(); });
@@ -129,6 +138,7 @@ void GraphPage::refreshXy() {
         shownGeneration_ = qcGeneration;
         xyTables_.qc = sounding->qcDone() ? XyGraphTables::qcTable(*sounding, engine->finalAltitudeSeries())
                                           : TimeMergedTable{};
+        xyTables_.qcAltitudeSeries = engine->finalAltitudeSeries();
         changed = true;
     }
     xySettings_.ascending = processor->header().ascending;
@@ -140,7 +150,7 @@ void GraphPage::drawXy() {
     if (!processor || !xy_) return;
     const SignificantLevels* levels = processor->levels();
     xy_->show(buildXyGraph(xySettings_, xyTables_, levels ? &levels->levels() : nullptr,
-                           processingStamp(processor->programVersion(), std::time(nullptr))));
+                           processingStamp(processor->programVersion(), std::time(nullptr)), caption()));
 }
 
 void GraphPage::refreshSkewT() {
@@ -153,7 +163,17 @@ void GraphPage::refreshSkewT() {
     shownGeneration_ = generation;
     const int windCount = static_cast<int>(doc_.configuration().numericValue("NumberSkewTWinds").value_or(20));
     skewT_->show(skewTData(*sounding), windCount, processingStamp(processor->programVersion(), std::time(nullptr)),
-                 doc_.path());
+                 doc_.path(), caption());
+}
+
+std::string GraphPage::caption() const {
+    const SoundingProcessor* processor = doc_.processor();
+    if (!processor) return {};
+    const std::string path = doc_.path();
+    const auto slash = path.find_last_of("\\/");
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const QDateTime launch = QDateTime::fromSecsSinceEpoch(processor->header().launchTime, Qt::UTC);
+    return name + "   " + QLocale::c().toString(launch, "yyyy-MM-dd HH:mm:ss").toStdString() + " UTC";
 }
 
 void GraphPage::unzoom() {

@@ -46,13 +46,17 @@ public:
     // The save-as dialog: the chosen path, or nothing when cancelled.
     std::function<std::optional<std::string>(const MessageSaveDialogSettings&)> chooseSavePath;
 
-private:
+    // The graph as an image of PlotPixelsX × PlotPixelsY in the format of the extension.
     bool saveImage(const std::string& path);
+
+private:
     QToolButton* button(const char* caption);
     void buildXyControls(QBoxLayout* layout);
     void refreshSkewT();
     void refreshXy();
     void drawXy();
+    // The sounding's file name and launch time, for the graph titles.
+    std::string caption() const;
     std::string directoryOption() const { return kind_ == Kind::XY ? "XYPlotSaveDir" : "SkewTPlotSaveDir"; }
 
     Kind kind_;

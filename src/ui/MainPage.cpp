@@ -33,6 +33,16 @@ constexpr const char* kRowOptions[MainPage::RowCount] = {
     "launchWspdOverride",   "launchWdirOverride", "launchLatOverride",  "launchLonOverride",
     "launchAltOverride",    "sfcPresOverride",    "sfcAltOverride",
 };
+// The values an override can physically take, with the unit shown in the refusal.
+struct Range {
+    double lower, upper;
+    const char* unit;
+};
+constexpr Range kRowRanges[MainPage::RowCount] = {
+    {0.0, 20000.0, "s"},   {1.0, 1100.0, "mb"},   {-100.0, 60.0, "deg C"}, {0.0, 100.0, "%"},
+    {0.0, 150.0, "m/s"},   {0.0, 360.0, "deg"},   {-90.0, 90.0, "deg"},    {-180.0, 360.0, "deg"},
+    {-500.0, 30000.0, "m"}, {500.0, 1100.0, "mb"}, {-500.0, 9000.0, "m"},
+};
 constexpr int kSurfacePressureRow = 9;
 constexpr int kSurfaceAltitudeRow = 10;
 
@@ -45,6 +55,10 @@ bool isNumber(const QString& text) {
     bool ok = false;
     QLocale::c().toDouble(text.trimmed(), &ok);
     return ok;
+}
+
+QString rangeText(const Range& range) {
+    return QString::asprintf("%g to %g %s", range.lower, range.upper, range.unit);
 }
 
 }  // namespace
@@ -81,7 +95,7 @@ MainPage::MainPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
             row.field = new QLineEdit(box);
             row.field->setObjectName(kRowOptions[r]);
             row.field->setValidator(number);
-            row.field->setToolTip(kNumbersOnly);
+            row.field->setToolTip(QString(kNumbersOnly) + "\nPossible values: " + rangeText(kRowRanges[r]) + ".");
             row.clear = new QPushButton("Clear", box);
             const int line = r - first + 1;
             grid->addWidget(new QLabel(kRowCaptions[r], box), line, 0);
@@ -194,6 +208,7 @@ void MainPage::storeSwitches() {
         {"SfcAltUnknown", altitudeUnknown_}, {"SetHtsMissing", setHeightsMissing_}, {"DropsondeHitSfc", hitSurface_}};
     for (const auto& [name, box] : switches)
         if (ConfigOption* option = set.option(name)) option->setValue(box->isChecked() ? 1.0 : 0.0);
+    if (onSwitchesChanged) onSwitchesChanged();
 }
 
 bool MainPage::recompute() {
@@ -206,7 +221,17 @@ bool MainPage::recompute() {
             rows_[r].field->setFocus();
             return false;
         }
+        const double value = QLocale::c().toDouble(text.trimmed());
+        const Range& range = kRowRanges[r];
+        if (!text.trimmed().isEmpty() && (value < range.lower || value > range.upper)) {
+            dialogs_.messageBox(std::string(kRowOptions[r]) + ": " + text.trimmed().toStdString() +
+                                " is not possible here. The value must lie from " +
+                                rangeText(range).toStdString() + ".");
+            rows_[r].field->setFocus();
+            return false;
+        }
     }
+    if (beforeRecompute && !beforeRecompute()) return false;
     ConfigSet& set = doc_.configuration();
     for (int r = 0; r < RowCount; ++r)
         setOverrideFromText(set, kRowOptions[r], rows_[r].field->text().toStdString());

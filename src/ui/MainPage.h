@@ -27,10 +27,14 @@ public:
     // and shows the values again. False (nothing done) when a field does not
     // hold a number; the reason is shown.
     bool recompute();
+    // Asked after the fields were checked; false cancels the recompute.
+    std::function<bool()> beforeRecompute;
     // Called before processing replaces the products the pages show, and when
     // it has finished, so the view can let go of them and refresh its pages.
     std::function<void()> onRecomputing;
     std::function<void()> onRecomputed;
+    // A surface switch was clicked: the results no longer match the options.
+    std::function<void()> onSwitchesChanged;
 
     QLineEdit* overrideField(int row) const { return rows_[row].field; }
     QLabel* reportedValue(int row) const { return rows_[row].reported; }

@@ -4,6 +4,8 @@
 #include <QDialogButtonBox>
 #include <QDoubleValidator>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -13,11 +15,42 @@
 
 #include "config/ConfigSet.h"
 #include "config/OptionCatalogue.h"
+#include "config/OptionHelp.h"
 
 namespace velta {
 namespace {
 
 QString numberText(double v) { return QString::number(v, 'g', 10); }
+
+// The editor with the option's unit after it and its description below.
+QWidget* withHelp(QWidget* editor, const CatalogueEntry& entry, QWidget* page) {
+    const OptionHelp* help = findOptionHelp(entry.name);
+    auto* box = new QWidget(page);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 4);
+    column->setSpacing(1);
+    auto* line = new QHBoxLayout;
+    line->addWidget(editor, 1);
+    if (help && *help->unit) {
+        auto* unit = new QLabel(QString::fromUtf8(help->unit), box);
+        unit->setObjectName(QString::fromStdString("unit:" + entry.name));
+        unit->setMinimumWidth(70);
+        line->addWidget(unit);
+    }
+    column->addLayout(line);
+    if (help) {
+        QString text = QString::fromUtf8(help->description);
+        if (entry.kind == OptionKind::Numeric)
+            text += QString("  (%1 to %2)").arg(numberText(entry.lower), numberText(entry.upper));
+        auto* description = new QLabel(text, box);
+        description->setObjectName(QString::fromStdString("help:" + entry.name));
+        description->setStyleSheet("QLabel { color: palette(mid); font-size: small; }");
+        description->setWordWrap(true);
+        column->addWidget(description);
+        editor->setToolTip(text);
+    }
+    return box;
+}
 
 }  // namespace
 
@@ -32,7 +65,7 @@ OptionsSheet::OptionsSheet(ConfigSet& set, QWidget* parent) : QDialog(parent), s
     connect(buttons, &QDialogButtonBox::accepted, this, &OptionsSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &OptionsSheet::reject);
     layout->addWidget(buttons);
-    resize(520, 600);
+    resize(680, 640);
 }
 
 QWidget* OptionsSheet::buildPage(OptionGroup group) {
@@ -50,7 +83,7 @@ QWidget* OptionsSheet::buildPage(OptionGroup group) {
             editor.check->setChecked(option->valueAsBool());
             editor.initialChecked = option->valueAsBool();
             editor.check->setObjectName(editor.name);
-            form->addRow(editor.name, editor.check);
+            form->addRow(editor.name, withHelp(editor.check, entry, page));
         } else {
             editor.line = new QLineEdit(page);
             editor.line->setObjectName(editor.name);
@@ -63,12 +96,11 @@ QWidget* OptionsSheet::buildPage(OptionGroup group) {
                 validator->setNotation(QDoubleValidator::StandardNotation);
                 editor.line->setValidator(validator);
                 editor.line->setText(numberText(option->value()));
-                editor.line->setToolTip(QString("%1 to %2").arg(numberText(entry.lower), numberText(entry.upper)));
             } else {
                 editor.line->setText(QString::fromStdString(option->text()));
             }
             editor.initial = editor.line->text();
-            form->addRow(editor.name, editor.line);
+            form->addRow(editor.name, withHelp(editor.line, entry, page));
         }
         editors_.push_back(editor);
     }

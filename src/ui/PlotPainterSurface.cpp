@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QPainterPath>
 
+#include "plot/SkewTCoordinates.h"
+
 namespace velta {
 
 namespace {
@@ -15,7 +17,7 @@ QPen penFor(PlotStyle style) {
     switch (style) {
         case PlotStyle::DryAdiabat: return QPen(QColor(200, 120, 0), 0, Qt::SolidLine);
         case PlotStyle::Isobar: return QPen(QColor(90, 90, 90), 0, Qt::SolidLine);
-        case PlotStyle::MoistAdiabat: return QPen(QColor(0, 150, 0), 0, Qt::DashLine);
+        case PlotStyle::MoistAdiabat: return QPen(QColor(120, 160, 150), 0, Qt::DashLine);
         case PlotStyle::Isotherm: return QPen(QColor(0, 0, 160), 0, Qt::SolidLine);
         case PlotStyle::MixingRatio: return QPen(QColor(160, 0, 160), 0, Qt::DotLine);
     }
@@ -51,7 +53,16 @@ void PlotPainterSurface::setTitles(const std::string& first, const std::string& 
 
 QRectF PlotPainterSurface::plotArea(const QRectF& into) {
     const double titleHeight = std::min(40.0, into.height() * 0.08);
-    return QRectF(into.left(), into.top() + titleHeight, into.width(), into.height() - titleHeight);
+    const QRectF free(into.left(), into.top() + titleHeight, into.width(), into.height() - titleHeight);
+    // Letterboxed to height / width = 1 / skew, so that isotherms run at 45 degrees.
+    constexpr double aspect = 1.0 / SkewTCoordinates::Skew;
+    if (free.width() <= 0 || free.height() <= 0) return free;
+    if (free.height() / free.width() > aspect) {
+        const double h = free.width() * aspect;
+        return QRectF(free.left(), free.top() + (free.height() - h) / 2, free.width(), h);
+    }
+    const double w = free.height() / aspect;
+    return QRectF(free.left() + (free.width() - w) / 2, free.top(), w, free.height());
 }
 
 void PlotPainterSurface::paint(QPainter& painter, const QRectF& into) const {
@@ -102,7 +113,7 @@ void PlotPainterSurface::paint(QPainter& painter, const QRectF& into) const {
         painter.drawPath(path);
     };
     trace(temperature_, Qt::red);
-    trace(dewPoint_, QColor(0, 120, 255));
+    trace(dewPoint_, QColor(0, 160, 0));
     painter.restore();
 }
 

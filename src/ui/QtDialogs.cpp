@@ -74,6 +74,18 @@ bool QtDialogs::query(const std::string& question) {
     return box.exec() == QMessageBox::Yes;
 }
 
+UnsavedChoice QtDialogs::saveDiscardCancel(const std::string& question) {
+    QMessageBox box(QMessageBox::Warning, "Velta", QString::fromStdString(question),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save: return UnsavedChoice::Save;
+        case QMessageBox::Discard: return UnsavedChoice::Discard;
+        default: return UnsavedChoice::Cancel;
+    }
+}
+
 std::unique_ptr<ModelessNotice> QtDialogs::notice(const std::string& text) {
     return std::make_unique<QtNotice>(QString::fromStdString(text), owner());
 }

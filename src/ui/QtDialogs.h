@@ -14,6 +14,7 @@ class QtDialogs : public VeltaDialogs {
 public:
     void messageBox(const std::string& text) override;
     bool query(const std::string& question) override;
+    UnsavedChoice saveDiscardCancel(const std::string& question) override;
     std::unique_ptr<ModelessNotice> notice(const std::string& text) override;
     void manageConfiguration(Registry& registry) override;
     bool editOptions(ConfigSet& set) override;

@@ -17,8 +17,9 @@ SkewTView::SkewTView(QWidget* parent) : QWidget(parent) {
 
 SkewTView::~SkewTView() = default;
 
-void SkewTView::show(SkewTData data, int windCount, const std::string& banner, const std::string& fileName) {
-    diagram_ = std::make_unique<SkewTDiagram>(surface_, std::move(data), windCount, banner, fileName);
+void SkewTView::show(SkewTData data, int windCount, const std::string& banner, const std::string& fileName,
+                     const std::string& caption) {
+    diagram_ = std::make_unique<SkewTDiagram>(surface_, std::move(data), windCount, banner, fileName, caption);
     redrawFor(rect());
     update();
 }
@@ -45,6 +46,12 @@ void SkewTView::zoomTo(const QPoint& from, const QPoint& to) {
 void SkewTView::unzoom() {
     if (!diagram_) return;
     diagram_->resetZoom();
+    update();
+}
+
+void SkewTView::showFullRange() {
+    if (!diagram_) return;
+    diagram_->showFullRange();
     update();
 }
 

@@ -20,13 +20,16 @@ public:
     ~SkewTView() override;
 
     // A new diagram at the default ranges.
-    void show(SkewTData data, int windCount, const std::string& banner, const std::string& fileName);
+    void show(SkewTData data, int windCount, const std::string& banner, const std::string& fileName,
+              const std::string& caption = {});
     bool hasDiagram() const { return diagram_ != nullptr; }
     const SkewTDiagram* diagram() const { return diagram_.get(); }
 
     // Zooms to the rectangle between the two widget points.
     void zoomTo(const QPoint& from, const QPoint& to);
     void unzoom();
+    // The whole diagram whatever the data.
+    void showFullRange();
     // The diagram as a width × height image in the file's format; false when
     // it cannot be written.
     bool saveImage(const QString& path, int width, int height, const char* format);

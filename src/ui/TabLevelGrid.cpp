@@ -2,15 +2,43 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "document/KarvoEdDoc.h"
+#include "ui/EditCommands.h"
 #include "ui/LevelsModel.h"
 #include "ui/ProcessorProducts.h"
 
 namespace velta {
+namespace {
+
+// Paints the row colour (excluded, highlighted, plain) also on selected rows;
+// the selection is a dark frame around the cells instead of a fill that would
+// hide the mark.
+class RowMarkDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        const bool selected = option.state & QStyle::State_Selected;
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!selected) return;
+        painter->save();
+        painter->setPen(QPen(QColor(0, 0, 0), 2));
+        const QRect r = option.rect.adjusted(0, 1, 0, -1);
+        painter->drawLine(r.topLeft(), r.topRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->restore();
+    }
+};
+
+}  // namespace
 
 TabLevelGrid::TabLevelGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : TabPage(doc, dialogs, parent) {
     auto* layout = new QVBoxLayout(this);
@@ -27,7 +55,7 @@ TabLevelGrid::TabLevelGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* par
     grid_->verticalHeader()->setVisible(false);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
     // The row colours carry the marks; a selection colour would hide them.
-    grid_->setStyleSheet("QTableView { selection-background-color: transparent; selection-color: black; }");
+    grid_->setItemDelegate(new RowMarkDelegate(grid_));
     layout->addWidget(grid_);
     connect(grid_, &QTableView::clicked, this, [this] {
         std::vector<int> rows;
@@ -64,12 +92,30 @@ void TabLevelGrid::toggleRows(std::vector<int> rows) {
     SignificantLevels* list = levels();
     if (!list || shownGeneration_ == -1) return;
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [&](int row) { return row < 0 || static_cast<std::size_t>(row) >= list->size(); }),
+               rows.end());
+    if (rows.empty() || !applyToggle(rows, shownGeneration_)) return;
+    if (undoStack_) undoStack_->push(new LevelMarkCommand(*this, std::move(rows), shownGeneration_));
+}
+
+bool TabLevelGrid::applyToggle(const std::vector<int>& rows, int generation) {
+    SignificantLevels* list = levels();
+    if (!list || shownGeneration_ == -1 || generation != shownGeneration_) return false;
     for (int row : rows) {
         if (row < 0 || static_cast<std::size_t>(row) >= list->size()) continue;
         const Level& level = list->levels()[static_cast<std::size_t>(row)];
         list->setExcluded(static_cast<std::size_t>(row), !level.excluded());
         model_->rowChanged(row);
     }
+    return true;
+}
+
+int TabLevelGrid::excludedCount() const {
+    const SignificantLevels* list = levels();
+    if (!list) return 0;
+    return static_cast<int>(std::count_if(list->levels().begin(), list->levels().end(),
+                                          [](const Level& level) { return level.excluded(); }));
 }
 
 void TabLevelGrid::release() {
@@ -94,8 +140,21 @@ std::vector<TextPage> TabLevelGrid::printPages() const {
 }
 
 void TabLevelGrid::setColumnWidths() {
+    // Every column at least as wide as its widest cell and its caption, so a
+    // hidden or narrow page never squeezes a column; width to spare is shared
+    // out in the proportions of the levels listing (Type three units, n half one).
+    const int columns = model_->columnCount();
+    std::vector<int> widths(static_cast<std::size_t>(columns));
+    for (int c = 0; c < columns; ++c) {
+        grid_->resizeColumnToContents(c);  // cells and caption
+        const int content = grid_->columnWidth(c);
+        widths[static_cast<std::size_t>(c)] = std::max(content, 24);
+    }
     const int u = grid_->viewport()->width() * 2 / 21;
-    for (int c = 0; c < 9; ++c) grid_->setColumnWidth(c, std::max(c == 1 ? 3 * u : c == 0 ? u / 2 : u, 24));
+    for (int c = 0; c < columns; ++c) {
+        const int share = c == 1 ? 3 * u : c == 0 ? u / 2 : u;
+        grid_->setColumnWidth(c, std::max(widths[static_cast<std::size_t>(c)], share));
+    }
 }
 
 void TabLevelGrid::resizeEvent(QResizeEvent* event) {

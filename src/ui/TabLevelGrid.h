@@ -10,6 +10,7 @@
 
 class QLabel;
 class QTableView;
+class QUndoStack;
 
 namespace velta {
 
@@ -24,8 +25,15 @@ public:
     void refresh() override;
     std::vector<TextPage> printPages() const override;
 
-    // Toggles the exclusion of the levels shown in these rows (lowest first).
+    // Toggles the exclusion of the levels shown in these rows (lowest first);
+    // the click goes onto the undo stack when the page has one.
     void toggleRows(std::vector<int> rows);
+    // Toggles the rows again for undo and redo; false when the levels of that
+    // generation are no longer shown.
+    bool applyToggle(const std::vector<int>& rows, int generation);
+    void setUndoStack(QUndoStack* stack) { undoStack_ = stack; }
+    // Levels excluded now.
+    int excludedCount() const;
     // Lets go of the levels before processing replaces them; the next refresh shows the new ones.
     void release();
     // True when some level's mark differs from the one remembered at the last refresh.
@@ -47,6 +55,7 @@ private:
     std::vector<bool> remembered_;
     int shownGeneration_ = -1;
     std::string printTitle_;
+    QUndoStack* undoStack_ = nullptr;
 };
 
 }  // namespace velta

@@ -32,6 +32,8 @@ public:
 signals:
     // The page's own Print button: the view prints the page as its Print command would.
     void printRequested();
+    // Undo or redo is about to change what the page shows: the view brings the page forward.
+    void showRequested();
 
 protected:
     CKarvoEdDoc& doc_;

@@ -1,6 +1,7 @@
 #include "ui/TabWMOGrid.h"
 
 #include <QDesktopServices>
+#include <algorithm>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -8,11 +9,15 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "document/KarvoEdDoc.h"
 #include "extern/VeltaDialogs.h"
+#include "ui/EditCommands.h"
+#include "ui/GroupTextRule.h"
 #include "ui/ProcessorProducts.h"
 #include "ui/SavePathDialog.h"
 #include "wmo/MessageMail.h"
@@ -44,7 +49,7 @@ TabWMOGrid::TabWMOGrid(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent)
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(grid_, 3);
 
@@ -113,10 +118,12 @@ void TabWMOGrid::rebuildGrid() {
         for (int c = 0; c < WmoGridColumns; ++c) {
             const WmoGridCell& cell = cells_[r][static_cast<std::size_t>(c)];
             auto* item = new QTableWidgetItem(QString::fromStdString(cell.text));
+            item->setToolTip(item->text().trimmed());
             item->setForeground(colourOf(cell.colour));
             grid_->setItem(static_cast<int>(r), c, item);
         }
     if (row >= 0 && column >= 0 && row < grid_->rowCount()) grid_->setCurrentCell(row, column);
+    fitColumns();
 
     changed_->setText(editor_ ? QString::fromStdString(editor_->changedGroupsText()) : QString());
     original_->setText(editor_ ? QString::fromStdString(editor_->originalGroupsText()) : QString());
@@ -130,6 +137,52 @@ void TabWMOGrid::rebuildGrid() {
     ++rebuilds_;
 }
 
+void TabWMOGrid::fitColumns() {
+    // Code columns as wide as their groups; the widest column (the remark
+    // lines) takes what is left, so the last column with the "=" stays in view.
+    const int columns = grid_->columnCount();
+    if (columns == 0) return;
+    std::vector<int> content(static_cast<std::size_t>(columns));
+    int widest = 0;
+    for (int c = 0; c < columns; ++c) {
+        grid_->resizeColumnToContents(c);  // cells and caption
+        content[static_cast<std::size_t>(c)] = grid_->columnWidth(c);
+        if (content[static_cast<std::size_t>(c)] > content[static_cast<std::size_t>(widest)]) widest = c;
+    }
+    int others = 0;
+    for (int c = 0; c < columns; ++c)
+        if (c != widest) {
+            grid_->setColumnWidth(c, content[static_cast<std::size_t>(c)]);
+            others += content[static_cast<std::size_t>(c)];
+        }
+    const int minimum = grid_->fontMetrics().horizontalAdvance("999999") + 8;
+    // Room for a vertical scroll bar that may appear once the rows are laid out.
+    const int scrollBar =
+        grid_->verticalScrollBar()->isVisible() ? 0 : grid_->verticalScrollBar()->sizeHint().width() + 6;
+    const int room = grid_->viewport()->width() - others - scrollBar;
+    grid_->setColumnWidth(widest, std::max(minimum, std::min(content[static_cast<std::size_t>(widest)], room)));
+}
+
+void TabWMOGrid::resizeEvent(QResizeEvent* event) {
+    TabPage::resizeEvent(event);
+    fitColumns();
+}
+
+std::optional<std::string> TabWMOGrid::askGroupText(const GroupRef& ref, std::string text, bool inserting) {
+    const TempMessage& message = editor_->message();
+    const MessageSection& section = message.parts()[ref.part].sections()[ref.section];
+    // An inserted group never becomes the first of its section.
+    const std::size_t index = inserting ? ref.group + 1 : ref.group;
+    for (;;) {
+        std::optional<std::string> entered = dialogs_.editText(text);
+        if (!entered) return std::nullopt;
+        const std::string problem = groupTextProblem(section.order(), index, *entered);
+        if (problem.empty()) return entered;
+        dialogs_.messageBox(problem);
+        text = *entered;
+    }
+}
+
 void TabWMOGrid::run(Command command) {
     if (!editor_) return;
     const bool leftward = command == Command::Modify || command == Command::InsertBefore ||
@@ -139,28 +192,59 @@ void TabWMOGrid::run(Command command) {
     const std::optional<GroupRef> ref = groupAt(cells_, row, column, leftward);
     if (!ref) return;
     const bool onGroup = groupAt(cells_, row, column, false).has_value();
+    std::optional<MessageSnapshot> before = snapshot();
+    bool changed = false;
+    const char* name = "";
     switch (command) {
         case Command::Modify: {
             const MessageGroup* group = editor_->group(*ref);
             if (!group) return;
-            if (auto text = dialogs_.editText(group->text())) editor_->modify(*ref, *text);
+            name = "Modify";
+            if (auto text = askGroupText(*ref, group->text(), false)) changed = editor_->modify(*ref, *text);
             break;
         }
-        case Command::Restore: editor_->restore(*ref); break;
+        case Command::Restore:
+            name = "Restore";
+            changed = editor_->restore(*ref);
+            break;
         case Command::InsertBefore:
         case Command::InsertAfter:
-            if (auto text = dialogs_.editText("")) {
+            name = "Insert";
+            if (auto text = askGroupText(*ref, "", true)) {
                 // On an empty cell both insert after the group to the left.
                 if (command == Command::InsertBefore && onGroup)
-                    editor_->insertBefore(*ref, *text);
+                    changed = editor_->insertBefore(*ref, *text);
                 else
-                    editor_->insertAfter(*ref, *text);
+                    changed = editor_->insertAfter(*ref, *text);
             }
             break;
-        case Command::Delete: editor_->remove(*ref); break;
+        case Command::Delete:
+            name = "Delete";
+            changed = editor_->remove(*ref);
+            break;
     }
     rebuildGrid();
+    if (changed && before && undoStack_)
+        undoStack_->push(new MessageEditCommand(*this, std::move(*before), *snapshot(), name));
 }
+
+std::optional<MessageSnapshot> TabWMOGrid::snapshot() const {
+    if (!editor_) return std::nullopt;
+    return MessageSnapshot{editor_->message(), *editor_, shownGeneration_};
+}
+
+bool TabWMOGrid::restore(const MessageSnapshot& snapshot) {
+    SoundingProcessor* processor = doc_.processor();
+    if (!editor_ || !processor || snapshot.generation != shownGeneration_ ||
+        processor->message() != editedMessage_ || processor->messageGeneration() != shownGeneration_)
+        return false;
+    editor_->message() = snapshot.message;
+    *editor_ = snapshot.editor;
+    rebuildGrid();
+    return true;
+}
+
+int TabWMOGrid::changedGroups() const { return editor_ ? editor_->changedGroups() : 0; }
 
 std::vector<TextPage> TabWMOGrid::printPages() const {
     std::vector<TextPage> pages;
@@ -173,12 +257,16 @@ std::vector<TextPage> TabWMOGrid::printPages() const {
     return pages;
 }
 
-void TabWMOGrid::save() {
-    if (!editor_) return;
+void TabWMOGrid::save() { saveMessage(); }
+
+bool TabWMOGrid::saveMessage() {
+    if (!editor_) return false;
     ConfigSet& config = doc_.configuration();
     const std::optional<std::string> path = chooseSavePath(messageSaveDialogSettings(config, doc_.path()));
-    if (!path) return;
-    saveMessageAs(editor_->message(), *path, config, dialogs_);
+    if (!path) return false;
+    const bool saved = saveMessageAs(editor_->message(), *path, config, dialogs_);
+    if (saved) emit messageSaved();
+    return saved;
 }
 
 void TabWMOGrid::email() {

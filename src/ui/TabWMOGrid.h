@@ -18,8 +18,17 @@
 class QLabel;
 class QPlainTextEdit;
 class QTableWidget;
+class QUndoStack;
 
 namespace velta {
+
+// The edited message of one run as it stood at one moment: what undo and redo
+// of a group command put back.
+struct MessageSnapshot {
+    TempMessage message;
+    MessageEditor editor;
+    int generation = -1;
+};
 
 class TabWMOGrid : public TabPage {
     Q_OBJECT
@@ -30,6 +39,17 @@ public:
     void refresh() override;
     std::vector<TextPage> printPages() const override;
     void save() override;
+    // The save-as dialog and the file; false when cancelled or not written.
+    bool saveMessage();
+
+    // Group commands go onto this stack so that they can be undone.
+    void setUndoStack(QUndoStack* stack) { undoStack_ = stack; }
+    // The message being edited, or nothing when none was coded.
+    std::optional<MessageSnapshot> snapshot() const;
+    // Puts the snapshot back; false when it belongs to another run.
+    bool restore(const MessageSnapshot& snapshot);
+    // Groups the operator changed in the shown message.
+    int changedGroups() const;
 
     enum class Command { Modify, Restore, InsertBefore, InsertAfter, Delete };
     // Runs the command on the grid's current cell.
@@ -48,8 +68,18 @@ public:
     // Hands the mailto: URL to the mail client; false when none could be opened.
     std::function<bool(const QUrl&)> openMailUrl;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+signals:
+    // The message was written to a file.
+    void messageSaved();
+
 private:
     void rebuildGrid();
+    void fitColumns();
+    // Asks for a group text until the text is one the section allows.
+    std::optional<std::string> askGroupText(const GroupRef& ref, std::string text, bool inserting);
 
     QLabel* title_ = nullptr;
     QTableWidget* grid_ = nullptr;
@@ -61,6 +91,7 @@ private:
     const TempMessage* editedMessage_ = nullptr;
     int shownGeneration_ = -1;
     int rebuilds_ = 0;
+    QUndoStack* undoStack_ = nullptr;
 };
 
 }  // namespace velta

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 namespace velta {
 namespace {
@@ -36,27 +37,57 @@ void printTextPages(QPrinter& printer, const std::vector<TextPage>& pages, const
     painter.translate(-(printable.left() - paper.left()), -(printable.top() - paper.top()));
     painter.scale(scale, scale);
 
-    const QFont bold = pageFont(700, false), normal = pageFont(400, false), light = pageFont(300, true);
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        if (p > 0) printer.newPage();
+    const QFont bold = pageFont(700, false), light = pageFont(300, true);
+    QFont normal = pageFont(400, false);
+    constexpr int kFooterRule = 14400;  // 10 inches down
+    int lineHeight = 0;
+    // The body font shrinks (to no less than 70 %) so that a page's lines fit
+    // above the footer; what still does not fit continues on another sheet.
+    auto fitBody = [&](std::size_t lines) {
+        const QFontMetrics bm(bold);
+        const int top = 3 * (bm.height() + bm.leading()) + 360;
+        normal.setPixelSize(200);
+        const QFontMetrics natural(normal);
+        const int naturalHeight = natural.height() + natural.leading();
+        const double room = kFooterRule - top - naturalHeight / 2.0;
+        const double needed = (static_cast<double>(lines) + 2.0) * naturalHeight;
+        const double factor = needed > room ? std::max(0.7, room / needed) : 1.0;
+        normal.setPixelSize(static_cast<int>(200 * factor));
+        const QFontMetrics fitted(normal);
+        lineHeight = fitted.height() + fitted.leading();
+    };
+    int sheet = 0;
+    auto startSheet = [&](const std::string& heading) {
+        if (sheet > 0) printer.newPage();
+        ++sheet;
         painter.setFont(bold);
         const int h = QFontMetrics(bold).height() + QFontMetrics(bold).leading();
-        drawTextAt(painter, 720, h + 360, QString::fromStdString(pages[p].heading));
+        drawTextAt(painter, 720, h + 360, QString::fromStdString(heading));
         const int rule = 3 * h + 360;
         painter.drawLine(720, rule, 11160, rule);
         painter.setFont(normal);
-        const QFontMetrics nm(normal);
-        const int lineHeight = nm.height() + nm.leading();
-        int y = rule + 2 * lineHeight;
-        for (const std::string& line : pages[p].lines) {
+        return rule + 2 * lineHeight;
+    };
+    auto endSheet = [&] {
+        painter.drawLine(720, kFooterRule, 11160, kFooterRule);
+        painter.setFont(light);
+        drawTextAt(painter, 720, kFooterRule + 180, QString::fromStdString(footer));
+        const int charWidth = QFontMetrics(light).averageCharWidth();
+        drawTextAt(painter, 11160 - 8 * charWidth, kFooterRule + 180, QString::asprintf("Page %3d", sheet));
+    };
+    for (const TextPage& page : pages) {
+        fitBody(page.lines.size());
+        int y = startSheet(page.heading);
+        for (const std::string& line : page.lines) {
+            // A line that would reach the footer rule goes onto a continuation sheet.
+            if (y + lineHeight > kFooterRule - lineHeight / 2) {
+                endSheet();
+                y = startSheet(page.heading + " (continued)");
+            }
             drawTextAt(painter, 720, y, QString::fromStdString(line));
             y += lineHeight;
         }
-        painter.drawLine(720, 14400, 11160, 14400);
-        painter.setFont(light);
-        drawTextAt(painter, 720, 14580, QString::fromStdString(footer));
-        const int charWidth = QFontMetrics(light).averageCharWidth();
-        drawTextAt(painter, 11160 - 8 * charWidth, 14580, QString::asprintf("Page %3d", static_cast<int>(p + 1)));
+        endSheet();
     }
     painter.end();
 }

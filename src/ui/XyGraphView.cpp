@@ -40,9 +40,24 @@ XyGraphView::XyGraphView(VeltaDialogs& dialogs, QWidget* parent) : QWidget(paren
     plot_->setMouseTracking(true);
     plot_->installEventFilter(this);
     plot_->yAxis2->setVisible(true);
-    plot_->legend->setVisible(true);
     plot_->plotLayout()->insertRow(0);
     plot_->plotLayout()->addElement(0, 0, new QCPTextElement(plot_, QString(), QFont("sans", 10, QFont::Bold)));
+    // The legend in one row under the graph, where it covers no data; the
+    // note on the altitudes under it.
+    plot_->legend->setVisible(true);
+    plot_->legend->setFillOrder(QCPLegend::foColumnsFirst);
+    plot_->axisRect()->insetLayout()->take(plot_->legend);
+    auto* legendRow = new QCPLayoutGrid;
+    plot_->plotLayout()->addElement(2, 0, legendRow);
+    legendRow->setMargins(QMargins(0, 0, 0, 0));
+    legendRow->addElement(0, 0, plot_->legend);
+    plot_->plotLayout()->setRowStretchFactor(2, 0.001);
+    note_ = new QCPTextElement(plot_, QString(), QFont("sans", 8));
+    plot_->plotLayout()->addElement(3, 0, note_);
+    plot_->plotLayout()->setRowStretchFactor(3, 0.001);
+    // QC curves above the raw ones.
+    plot_->addLayer("qc", plot_->layer("main"), QCustomPlot::limAbove);
+    connect(plot_, &QCustomPlot::afterLayout, this, &XyGraphView::placeLabels);
     connect(plot_, &QCustomPlot::mouseMove, this, [this](QMouseEvent* event) {
         if (event->buttons() == Qt::NoButton) hoverAt(event->position().toPoint());
     });
@@ -58,8 +73,11 @@ void XyGraphView::show(const XyGraph& graph) {
     graph_ = graph;
     plot_->clearPlottables();
     plot_->clearItems();
+    labels_.clear();
     if (auto* title = qobject_cast<QCPTextElement*>(plot_->plotLayout()->element(0, 0)))
         title->setText(QString::fromStdString(graph.title + "\n" + graph.subtitle));
+    note_->setText(QString::fromStdString(graph.note));
+    note_->setVisible(!graph.note.empty());
     plot_->xAxis->setLabel(QString::fromStdString(graph.xTitle));
     plot_->yAxis->setLabel(QString::fromStdString(graph.yTitle[0]));
     plot_->yAxis2->setLabel(QString::fromStdString(graph.yTitle[1]));
@@ -70,13 +88,20 @@ void XyGraphView::show(const XyGraph& graph) {
         QCPAxis* yAxis = curve.axis == 1 ? plot_->yAxis2 : plot_->yAxis;
         auto* line = new QCPCurve(plot_->xAxis, yAxis);
         line->setName(QString::fromStdString(curve.label));
-        const QColor colour = CurveColours[curves_ % 4];
-        line->setPen(QPen(colour, 1));
+        QColor colour = CurveColours[curves_ % 4];
+        if (curve.raw) {
+            colour.setAlpha(140);
+            line->setPen(QPen(colour, 1));
+        } else {
+            line->setLayer("qc");
+            line->setPen(QPen(colour, 2));
+        }
         if (graph.markPoints) line->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, colour, 4));
         line->setData(QVector<double>(curve.x.begin(), curve.x.end()), QVector<double>(curve.y.begin(), curve.y.end()));
         ++curves_;
         if (curve.markers.empty()) continue;
         auto* marks = new QCPGraph(plot_->xAxis, yAxis);
+        marks->setLayer("qc");
         marks->removeFromLegend();
         marks->setLineStyle(QCPGraph::lsNone);
         marks->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, Qt::black, 6));
@@ -88,6 +113,8 @@ void XyGraphView::show(const XyGraph& graph) {
             label->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
             label->setText(QString::fromStdString(marker.label));
             label->setFont(QFont("sans", 7));
+            label->setLayer("qc");
+            labels_.push_back(label);
         }
     }
     unzoom();
@@ -97,8 +124,30 @@ void XyGraphView::show(const XyGraph& graph) {
     }
 }
 
+void XyGraphView::placeLabels() {
+    // In the order of the curves and levels: a label that would cover one
+    // already kept, or stand outside the axes, is left out.
+    std::vector<QRectF> kept;
+    const QRectF inside = plot_->axisRect()->rect();
+    const QFontMetricsF metrics(QFont("sans", 7));
+    for (QCPItemText* label : labels_) {
+        const QPointF at = label->position->pixelPosition();
+        const QRectF box(at.x(), at.y() - metrics.height(), metrics.horizontalAdvance(label->text()) + 2,
+                         metrics.height());
+        bool clear = inside.contains(box);
+        for (const QRectF& other : kept) clear = clear && !other.intersects(box);
+        label->setVisible(clear);
+        if (clear) kept.push_back(box);
+    }
+}
+
+int XyGraphView::visibleLabelCount() const {
+    return static_cast<int>(std::count_if(labels_.begin(), labels_.end(), [](QCPItemText* l) { return l->visible(); }));
+}
+
 void XyGraphView::unzoom() {
     plot_->xAxis->rescale();
+    applyRange(plot_->xAxis, graph_.xRange);
     applyRange(plot_->yAxis, graph_.yRange[0]);
     applyRange(plot_->yAxis2, graph_.yRange[1]);
     plot_->replot();

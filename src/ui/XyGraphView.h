@@ -13,6 +13,8 @@
 #include "plot/XyGraph.h"
 
 class QCustomPlot;
+class QCPItemText;
+class QCPTextElement;
 class QPrinter;
 
 namespace velta {
@@ -48,15 +50,22 @@ public:
 
     QCustomPlot* plot() const { return plot_; }
     int curveCount() const { return curves_; }
+    // Level labels that stand clear of one another, as last laid out.
+    int visibleLabelCount() const;
+    int labelCount() const { return static_cast<int>(labels_.size()); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Hides the level labels that would overlap; runs after every layout.
+    void placeLabels();
     void closeTip();
 
     VeltaDialogs& dialogs_;
     QCustomPlot* plot_ = nullptr;
+    QCPTextElement* note_ = nullptr;
+    std::vector<QCPItemText*> labels_;
     XyGraph graph_;
     int curves_ = 0;
     std::unique_ptr<TipWindow> tip_;

@@ -110,8 +110,8 @@ TEST(Document, SaveQuestionAtClose) {
         o.doc.reset();  // destruction asks
         ASSERT_EQ(o.dialogs.questions.size(), 1u);
         EXPECT_EQ(o.dialogs.questions[0],
-                  "QC processing options were changed. Do you want to save them as the current processing "
-                  "options for the 'Hurricane' configuration set?");
+                  "QC processing options were changed for the sounding D20250915_174512.1. Do you want to save "
+                  "them as the current processing options for the 'Hurricane' configuration set?");
         if (answer) {
             EXPECT_EQ(o.dialogs.notices, (std::vector<std::string>{"The configuration 'Hurricane' is being saved..."}));
             EXPECT_NE(o.configText().find("7.500000"), std::string::npos);

@@ -69,9 +69,14 @@ TEST(SkewTLinesTest, IsothermsAtDefaultRangesStartAtMinus120AndShowOnlyThoseCros
     // No winds, so every style-3 line is an isotherm; -120 misses the box.
     EXPECT_EQ(surface.count(PlotStyle::Isotherm), 15);
     const auto labels = surface.textsOf(PlotStyle::Isotherm);
-    EXPECT_EQ(std::count(labels.begin(), labels.end(), "|r-110"), 1);
-    EXPECT_EQ(std::count(labels.begin(), labels.end(), "|r-120"), 0);
-    EXPECT_EQ(std::count(labels.begin(), labels.end(), "|r30"), 1);
+    EXPECT_EQ(std::count(labels.begin(), labels.end(), "|c-110"), 1);
+    EXPECT_EQ(std::count(labels.begin(), labels.end(), "|c-120"), 0);
+    EXPECT_EQ(std::count(labels.begin(), labels.end(), "|c30"), 1);
+    // The isotherms that meet the bottom axis are labelled along it, under the box.
+    int bottom = 0;
+    for (std::size_t i = 0; i < surface.texts.size(); ++i)
+        if (surface.texts[i].style == PlotStyle::Isotherm && surface.texts[i].y < 0.07) ++bottom;
+    EXPECT_GE(bottom, 8);
     EXPECT_EQ(std::count(labels.begin(), labels.end(), "|lD20050827_183401.1"), 1);
     for (const auto& l : surface.lines) {
         EXPECT_GE(std::min(l.x1, l.x2), 0.07 - 1e-12);
@@ -86,7 +91,13 @@ TEST(SkewTLinesTest, FamiliesAndTheirLabels) {
     RecordingSurface surface;
     SkewTDiagram diagram(surface, {}, 20, "", "");
     diagram.draw();
-    const auto isobars = surface.textsOf(PlotStyle::Isobar);
+    auto isobars = surface.textsOf(PlotStyle::Isobar);
+    // The two axis titles share the style.
+    EXPECT_NE(std::find(isobars.begin(), isobars.end(), "|lPressure (mb)"), isobars.end());
+    EXPECT_NE(std::find(isobars.begin(), isobars.end(), "|rTemperature (\u00B0C)"), isobars.end());
+    isobars.erase(std::remove_if(isobars.begin(), isobars.end(),
+                                 [](const std::string& t) { return t.find('(') != std::string::npos; }),
+                  isobars.end());
     ASSERT_EQ(isobars.size(), 10u);
     EXPECT_EQ(isobars.front(), "|r 100");
     EXPECT_EQ(isobars.back(), "|r1000");
@@ -231,6 +242,75 @@ TEST(SkewTDataTest, TracesAndWindsFromTheQcSeries) {
     EXPECT_TRUE(surface.dewPoint.empty());
     const DiagramPoint first = diagram.coordinates().toDiagram(-20.0, 500.0);
     EXPECT_DOUBLE_EQ(surface.temperature[0].x1, SkewTCoordinates::plotX(first.x));
+}
+
+// A profile from top to bottom pressure with a cooling of 6.5 deg C per 100 mb
+// upward and dew points 5 deg C below.
+SkewTData profile(double top, double bottom, double surfaceTemperature) {
+    SkewTData data;
+    for (double p = top; p <= bottom; p += 5.0) {
+        const double t = surfaceTemperature - 0.065 * (bottom - p);
+        data.temperature.push_back({t, p});
+        data.dewPoint.push_back({t - 5.0, p});
+    }
+    return data;
+}
+
+TEST(SkewTRangesTest, ThePressureRangeFollowsTheDataAndEveryPointFits) {
+    struct Case {
+        double top, bottom, surface;
+        double ptop, pbot;
+    };
+    // A 700 mb hurricane drop, a 150 mb research drop, a drop ending at 955 mb.
+    for (const Case c : {Case{700, 1008, 28, 650, 1050}, Case{150, 1013, 15, 100, 1050},
+                         Case{700, 955, 24, 650, 1000}}) {
+        const SkewTData data = profile(c.top, c.bottom, c.surface);
+        const SkewTRanges r = dataRanges(data);
+        EXPECT_DOUBLE_EQ(r.ptop, c.ptop) << c.top;
+        EXPECT_DOUBLE_EQ(r.pbot, c.pbot) << c.top;
+        const SkewTCoordinates coords(r);
+        for (const auto* trace : {&data.temperature, &data.dewPoint})
+            for (const SkewTPoint& p : *trace) {
+                const DiagramPoint d = coords.toDiagram(p.temperature, p.pressure);
+                EXPECT_GT(d.x, 0.03) << c.top << " " << p.pressure;
+                EXPECT_LT(d.x, 0.97) << c.top << " " << p.pressure;
+            }
+    }
+    // Without data, and for Full and UnZm of a drawn diagram.
+    EXPECT_DOUBLE_EQ(dataRanges({}).ptop, 100.0);
+    RecordingSurface surface;
+    SkewTDiagram diagram(surface, profile(700, 1008, 28), 20, "", "");
+    EXPECT_DOUBLE_EQ(diagram.ranges().ptop, 650.0);
+    diagram.showFullRange();
+    EXPECT_DOUBLE_EQ(diagram.ranges().ptop, 100.0);
+    EXPECT_DOUBLE_EQ(diagram.ranges().tmin, -40.0);
+    diagram.resetZoom();
+    EXPECT_DOUBLE_EQ(diagram.ranges().ptop, 650.0);
+}
+
+TEST(WindBarbTest, BarbsAreSpacedSoTheyNeverOverlapNorLeaveThePlot) {
+    SkewTData data = profile(150, 1013, 15);
+    for (double p = 150; p <= 1013; p += 2.0) data.winds.push_back({p, 30.0, 270.0});
+    for (double aspect : {0.3, 0.89, 2.0}) {
+        RecordingSurface surface;
+        surface.aspect = aspect;
+        SkewTDiagram diagram(surface, data, 500, "", "");
+        diagram.draw();
+        // Each barb's staff starts at the strip's middle: the staffs' y are the barbs' places.
+        std::vector<double> places;
+        for (const auto& l : surface.lines) {
+            if (l.style != PlotStyle::Isotherm || l.x1 < 0.9) continue;
+            EXPECT_GE(std::min(l.y1, l.y2), 0.0);
+            EXPECT_LE(std::max(l.y1, l.y2), 1.0);
+            EXPECT_LE(std::max(l.x1, l.x2), 1.0);
+            if (std::fabs(l.x1 - 0.95) < 1e-12) places.push_back(l.y1);
+        }
+        ASSERT_GT(places.size(), 3u) << aspect;
+        std::sort(places.begin(), places.end());
+        places.erase(std::unique(places.begin(), places.end()), places.end());
+        for (std::size_t i = 1; i < places.size(); ++i)
+            EXPECT_GE(places[i] - places[i - 1], 0.04 / aspect - 1e-9) << aspect;
+    }
 }
 
 }  // namespace

@@ -58,9 +58,18 @@ TEST(XyGraphTest, WindAgainstPressureWithLevelMarkers) {
     EXPECT_EQ(xyPointTip(g, 2, 1), "QC Speed 12.00 at 700.0 mb");
     EXPECT_EQ(xyPointTip(g, 2, 2), "");
     EXPECT_EQ(xyPointTip(g, 4, 0), "");
-    // The largest shown speed is 31: trunc(6.2) + 1 = 7 steps of 5.
-    EXPECT_EQ(g.yRange[0].max, 35.0);
+    // The largest QC speed is 23 (the raw 31 is a spike the range ignores):
+    // trunc(4.6) + 1 = 5 steps of 5.
+    EXPECT_EQ(g.yRange[0].max, 25.0);
     EXPECT_EQ(g.yRange[1].max, 360.0);
+    // x from the QC pressures 500 to 700 with 5 % on each side.
+    EXPECT_DOUBLE_EQ(*g.xRange.min, 490.0);
+    EXPECT_DOUBLE_EQ(*g.xRange.max, 710.0);
+    EXPECT_TRUE(g.curves[0].raw);
+    EXPECT_FALSE(g.curves[2].raw);
+    // The caption names the sounding in the title.
+    EXPECT_EQ(buildXyGraph(settings, tables, &levels, "", "D20250915_174512.1").title,
+              "Wind Speed and Wind Direction versus Pressure: D20250915_174512.1");
 
     settings.showRaw = false;
     settings.kind = XyGraphKind::SatellitesFallRate;

@@ -1,5 +1,6 @@
 // The option sheet and the configuration manager over a real configuration file.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
@@ -27,7 +28,15 @@ TEST_F(DialogsTest, TheOptionSheetShowsEveryCatalogueOptionWithinItsLimits) {
         const QString name = QString::fromStdString(e.name);
         const bool shown = sheet.numberEditor(name) || sheet.textEditor(name) || sheet.switchEditor(name);
         EXPECT_TRUE(shown) << e.name;
+        // Each option says what it does, not only its name and range.
+        auto* help = sheet.findChild<QLabel*>("help:" + name);
+        ASSERT_TRUE(help) << e.name;
+        EXPECT_GT(help->text().size(), 20) << e.name;
     }
+    auto* unit = sheet.findChild<QLabel*>("unit:TdryOutlier");
+    ASSERT_TRUE(unit);
+    EXPECT_EQ(unit->text(), "deg C");
+    EXPECT_TRUE(sheet.findChild<QLabel*>("help:WindQCWL")->text().contains("(1 to 600)"));
     QLineEdit* wl = sheet.numberEditor("WindQCWL");
     ASSERT_TRUE(wl);
     const CatalogueEntry* entry = findCatalogueEntry("WindQCWL");

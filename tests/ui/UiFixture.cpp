@@ -10,6 +10,12 @@ namespace velta::test {
 
 std::string samplePath(const std::string& name) { return sourcePath("samples/" + name); }
 
+std::string reviewPath(const std::string& name) {
+    const std::filesystem::path dir = std::filesystem::path(VELTA_UI_BINARY_DIR) / "review";
+    std::filesystem::create_directories(dir);
+    return (dir / name).string();
+}
+
 void UiFixture::enterScratch(const std::string& name) {
     dir_ = scratchDir(name);
     for (const char* f : {"velta.xml", "velta.dtd"})

@@ -14,6 +14,8 @@ namespace velta::test {
 
 // samples/<name> in the source tree.
 std::string samplePath(const std::string& name);
+// <build>/review/<name>, the folder of screenshots, images and PDFs kept for review.
+std::string reviewPath(const std::string& name);
 inline constexpr const char* kSample = "D20250915_174512.1";
 
 class UiFixture : public ::testing::Test {

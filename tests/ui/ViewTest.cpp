@@ -185,7 +185,7 @@ TEST_F(ViewTest, LeavingTheLevelsTabRecodesTheMessageWithoutExcludedLevels) {
     EXPECT_EQ(view->levelsPage()->model().rowColour(row), LevelsModel::Excluded);
 }
 
-TEST_F(ViewTest, RecomputeOnTheLevelsTabShowsTheNewLevelsUnmarked) {
+TEST_F(ViewTest, RecomputeOnTheLevelsTabShowsTheNewLevelsWithTheKeptMarks) {
     CKarvoEdView* view = openSample();
     ASSERT_TRUE(view);
     if (!products::levels(view->document().processor())) GTEST_SKIP() << "no levels yet";
@@ -198,24 +198,34 @@ TEST_F(ViewTest, RecomputeOnTheLevelsTabShowsTheNewLevelsUnmarked) {
     const SignificantLevels* levels = products::levels(view->document().processor());
     ASSERT_TRUE(levels);
     ASSERT_EQ(view->levelsPage()->model().rowCount(), static_cast<int>(levels->size()));
-    EXPECT_NE(view->levelsPage()->model().rowColour(0), LevelsModel::Excluded);
+    // The same run again has the same levels: the exclusion is kept.
+    EXPECT_EQ(view->levelsPage()->model().rowColour(0), LevelsModel::Excluded);
     EXPECT_FALSE(view->levelsPage()->marksChanged());
 }
 
 TEST_F(ViewTest, TheTwentyFirstSoundingIsRefused) {
-    for (int i = 0; i < CMainFrame::MaxOpenSoundings; ++i) ASSERT_TRUE(openSample()) << i;
+    // Twenty different files: opening one that is open only brings it forward.
+    auto copy = [this](int i) {
+        const std::string path = dir_ + "/D20250915_1745" + std::to_string(10 + i) + ".1";
+        std::filesystem::copy_file(samplePath(kSample), path, std::filesystem::copy_options::overwrite_existing);
+        return QString::fromStdString(path);
+    };
+    for (int i = 0; i < CMainFrame::MaxOpenSoundings; ++i) ASSERT_TRUE(frame_->openDocument(copy(i))) << i;
     EXPECT_EQ(frame_->documentCount(), 20);
     EXPECT_TRUE(dialogs_.messages.empty());
-    EXPECT_EQ(frame_->openDocument(QString::fromStdString(samplePath(kSample))), nullptr);
+    EXPECT_EQ(frame_->openDocument(copy(20)), nullptr);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0],
               "\n\nOnly 20 soundings can be open at a time. You must close one before opening another.");
     EXPECT_EQ(frame_->documentCount(), 20);
+    // One of the open files still comes forward.
+    EXPECT_NE(frame_->openDocument(copy(3)), nullptr);
+    EXPECT_EQ(dialogs_.messages.size(), 1u);
     // With one closed, the next opens.
     frame_->activeChild()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(frame_->documentCount(), 19);
-    EXPECT_TRUE(openSample());
+    EXPECT_TRUE(frame_->openDocument(copy(20)));
 }
 
 TEST_F(ViewTest, OverridesAreStoredOnRecomputeAndClearRemovesThem) {
@@ -323,8 +333,9 @@ TEST_F(ViewTest, SwitchesAreOptionsAndClosingAsksToSaveThem) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(dialogs_.questions.size(), 1u);
     EXPECT_EQ(dialogs_.questions[0],
-              "QC processing options were changed. Do you want to save them as the current processing options "
-              "for the '" + setName + "' configuration set?");
+              "QC processing options were changed for the sounding " + std::string(kSample) +
+                  ". Do you want to save them as the current processing options for the '" + setName +
+                  "' configuration set?");
     EXPECT_EQ(frame_->documentCount(), 0);
     // No: only the immediate options (the data directory) reached the file.
     const std::string after = readFile(dir_ + "/velta.xml");
