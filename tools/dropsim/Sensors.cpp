@@ -49,8 +49,8 @@ SensorClass makeBead() {
     s.shape = SensorClass::Shape::Sphere;
     s.diameter = 1.5e-3;
     s.temperatureTau = 3.0;  // the older sondes' bead: about 3 s at 6 m/s and 1000 mb
-    s.humidityTauWarm = 5.0;
-    s.humidityTauCold = 20.0;
+    s.humidityTauWarm = 6.0;
+    s.humidityTauCold = 10.0;
     return s;
 }
 

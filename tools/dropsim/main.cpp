@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
                                "failed-sonde", "late-acquisition"}));
     app.add_option("--sensor", sensorText,
                    "the sonde's temperature and humidity sensors: bead (the older sonde: about 3 s at 1000 mb, "
-                   "20 C and 6 m/s; humidity 5 s at +20 C, 20 s at -40 C), fast (the current sonde: 0.45 s; "
+                   "20 C and 6 m/s; humidity 6 s at +20 C, 10 s at -40 C), fast (the current sonde: 0.45 s; "
                    "humidity 0.3 s at +20 C, 10 s at -40 C), auto (fast for the current layout, bead for the "
                    "classic one; the default). Elsewhere the response times follow forced convection on the "
                    "sensor")
