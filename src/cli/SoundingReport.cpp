@@ -41,6 +41,7 @@ void writeSoundingReport(std::ostream& out, const std::string& file, const Sound
     if (!h.sondeid.empty())
         out << "Sonde: " << h.sondeid << (h.sondemodel.empty() ? "" : ", ") << h.sondemodel
             << (h.sondetypecode.empty() ? "" : ", type code " + h.sondetypecode) << "\n";
+    if (engine->qcDone()) out << "Sensor response: " << engine->sensorResponse().description(engine->header()) << "\n";
     if (!h.platformtype.empty()) out << "Platform: " << h.platformtype << "\n";
     if (!h.projectid.empty()) out << "Project: " << h.projectid << "\n";
 

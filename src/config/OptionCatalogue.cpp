@@ -57,6 +57,8 @@ std::vector<CatalogueEntry> buildCatalogue() {
         num("TdryQCWL", 10, 1, 600, QC),
         sw("TdryDynCor", 1, QC),
         num("TdryDynCorWL", 60, 0.1, 1000, QC),
+        num("SensorResponse", 0, 0, 2, QC),
+        num("FastSensorTau", 0.5, 0.05, 10, QC),
         num("TdryBuddySlope", 3, 0.1, 20, QC),
         num("TdryQCDev", 3, 0.1, 20, QC),
         num("TdryOutlier", 10, 0.1, 50, QC),

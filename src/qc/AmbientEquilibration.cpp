@@ -1,5 +1,6 @@
 #include "qc/AmbientEquilibration.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "qc/LabelledValue.h"
@@ -27,10 +28,34 @@ AmbientEquilibration::Period AmbientEquilibration::temperaturePeriod(const Ambie
                                                                      double startTime) const {
     const double v =
         fallSpeed(ambient.pressure, ambient.temperature, chuteArea_, sensor::ParachuteDrag, sondeMass_);
-    const double tau = tdryTimeConstant(ambient.pressure, ambient.temperature, v);
     const double n = equilibrationCount(sensor::CabinTemperature - ambient.temperature, sensor::TdryAccuracy);
     if (n == 0.0) return {startTime, 0.0};
+    if (sensor_.kind() == SensorResponse::Kind::Fast) return {fastSensorEnd(ambient, v, n, startTime), n};
+    const double tau = sensor_.timeConstant(ambient.pressure, ambient.temperature, v);
     return {periodEnd(startTime, n, tau), n};
+}
+
+// A fast sensor settles within the seconds the sonde needs to reach its fall speed, while it is
+// still poorly ventilated, so its n time constants are counted along the speed-up from release
+// (time 0): v(t) = vt tanh(g t / vt) for a body falling against quadratic drag from rest. The
+// period ends when they add up, and not before the first temperature time.
+double AmbientEquilibration::fastSensorEnd(const Ambient& ambient, double terminalSpeed, double count,
+                                           double startTime) const {
+    constexpr double kStep = 0.01;     // s
+    constexpr double kLongest = 120.0;  // s: a sensor still unsettled by then has no usable model
+    constexpr double kGravity = 9.80665;
+    if (!(terminalSpeed > 0.0) || !std::isfinite(terminalSpeed)) return startTime;
+    double decayed = 0.0;
+    double t = 0.0;
+    while (decayed < count && t < kLongest) {
+        const double mid = t + 0.5 * kStep;
+        const double speed = terminalSpeed * std::tanh(kGravity * mid / terminalSpeed);
+        const double tau = sensor_.timeConstant(ambient.pressure, ambient.temperature, speed);
+        if (!std::isfinite(tau) || !(tau > 0.0)) return startTime;
+        decayed += kStep / tau;
+        t += kStep;
+    }
+    return std::max(startTime, t);
 }
 
 AmbientEquilibration::Period AmbientEquilibration::humidityPeriod(const Ambient& ambient,
@@ -68,7 +93,7 @@ void AmbientEquilibration::operator()(DataSeries* pressure, DataSeries* temperat
 
     const Period tdry = temperaturePeriod(ambient, temperature->time(0));
     temperature->removeBetween(kWindowStart, tdry.end);
-    line(labelledValue("Temperature equilibration (RS80 T sensor time constants): ", tdry.count, 1, ""));
+    line(labelledValue("Temperature equilibration (" + sensor_.name() + " time constants): ", tdry.count, 1, ""));
 
     if (!humidity || humidity->empty()) {
         line("RH: no ambient equilibration performed because there is no RH data");

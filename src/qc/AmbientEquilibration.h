@@ -2,6 +2,7 @@
 // aircraft cabin's temperature, and logs how long that was.
 #pragma once
 
+#include "qc/SensorResponse.h"
 #include "sounding/DataSeries.h"
 #include "sounding/ProcessingLog.h"
 
@@ -24,13 +25,16 @@ public:
         double count = 0.0;
     };
 
-    AmbientEquilibration(double chuteArea, double sondeMass) : chuteArea_(chuteArea), sondeMass_(sondeMass) {}
+    // The temperature sensor's time constant comes from the given model (the bead unless told).
+    AmbientEquilibration(double chuteArea, double sondeMass, SensorResponse sensor = SensorResponse::bead())
+        : chuteArea_(chuteArea), sondeMass_(sondeMass), sensor_(sensor) {}
 
     // Removes the equilibration periods from the series (null counts as empty) and logs them.
     void operator()(DataSeries* pressure, DataSeries* temperature, DataSeries* humidity,
                     const Ambient& ambient, ProcessingLog& log) const;
 
-    // The temperature sensor's period, counted from startTime (the first temperature time).
+    // The temperature sensor's period, counted from startTime (the first temperature time); for a
+    // fast sensor, counted from release along the sonde's speed-up, ending no earlier than startTime.
     Period temperaturePeriod(const Ambient& ambient, double startTime) const;
     // The humidity sensor's period, counted from the first humidity time, with the time constant
     // taken from the pressure. When no time constant can be had, the period ends at
@@ -39,8 +43,11 @@ public:
                                  const DataSeries& pressure, double temperatureEnd);
 
 private:
+    double fastSensorEnd(const Ambient& ambient, double terminalSpeed, double count, double startTime) const;
+
     double chuteArea_;
     double sondeMass_;
+    SensorResponse sensor_;
 };
 
 }  // namespace velta

@@ -24,6 +24,8 @@ void QCEngine::run(StatusReporter& progress) {
     errorText_.clear();
     if (!sounding_) return;
     QcRun ctx{*sounding_, options_, header_, log_, {}, false};
+    sensorResponse_ = SensorResponse::choose(options_, header_);
+    ctx.sensor = sensorResponse_;
     for (const QcStep& step : qcSteps()) {
         if (step.when == QcStep::When::NotAscending && header_.ascending) continue;
         if (step.progress) progress.setStep(step.progress);

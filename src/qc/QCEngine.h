@@ -9,6 +9,7 @@
 
 #include "config/ConfigSet.h"
 #include "io/SoundingFile.h"
+#include "qc/SensorResponse.h"
 #include "sounding/ProcessingLog.h"
 #include "sounding/Sounding.h"
 #include "sounding/SoundingHeader.h"
@@ -35,6 +36,9 @@ public:
         text = errorText_;
         return failed_;
     }
+
+    // The temperature sensor model of the last run (chosen by SensorResponse and the sonde type).
+    const SensorResponse& sensorResponse() const { return sensorResponse_; }
 
     DataSeries* series(const std::string& name);
     const DataSeries* series(const std::string& name) const;
@@ -65,6 +69,7 @@ private:
     std::unique_ptr<Sounding> sounding_;
     SoundingHeader header_;
     bool failed_ = false;
+    SensorResponse sensorResponse_{};
     std::string errorText_;
 };
 

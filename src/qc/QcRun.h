@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/ConfigSet.h"
+#include "qc/SensorResponse.h"
 #include "qc/TimeConstantSource.h"
 #include "sounding/ProcessingLog.h"
 #include "sounding/Sounding.h"
@@ -22,6 +23,8 @@ struct QcRun {
     // The temperature sensor's time constants of this run: empty at the start, filled by "updating
     // time constants", read by "dynamic tdry adjustment".
     TdryTimeConstantSeries tdryTimeConstants{};
+    // The temperature sensor the time constants and the ambient equilibration model.
+    SensorResponse sensor{};
 
     bool ascending() const { return header.ascending; }
     // Records a failure line ("...\n") of this run.

@@ -41,7 +41,7 @@ void equilibrateAmbient(QcRun& run) {
         launchValue(run, "launchTdryOverride", h.launchTemperature, h.launchTemperatureValid, -80.0);
     ambient.humidity = launchValue(run, "launchRhOverride", h.launchHumidity, h.launchHumidityValid, 50.0);
     const AmbientEquilibration equilibration(run.number("ChuteArea", sensor::DefaultChuteArea),
-                                             run.number("DropSondeMass", sensor::DefaultSondeMass));
+                                             run.number("DropSondeMass", sensor::DefaultSondeMass), run.sensor);
     Sounding& s = run.sounding;
     equilibration(s.series("QCPres"), s.series("QCTdry"), s.series("QCRH"), ambient, run.log);
 }
@@ -61,7 +61,7 @@ void updateTimeConstants(QcRun& run) {
             temperature ? temperature->interpolate(t, kMaxGap, tdryHint) : std::nullopt;
         const std::optional<double> w = fallRate ? fallRate->interpolate(t, kMaxGap, fallHint) : std::nullopt;
         // A sensor that is not ventilated has no finite time constant: no correction there.
-        const double tau = tdry && w ? tdryTimeConstant(constants.value(i), *tdry, *w) : NAN;
+        const double tau = tdry && w ? run.sensor.timeConstant(constants.value(i), *tdry, *w) : NAN;
         if (std::isfinite(tau)) {
             constants.setValue(i, tau);
         } else {

@@ -73,6 +73,11 @@ MainPage::MainPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
     launchTime_ = new QLabel(this);
     launchTimeRow->addWidget(launchTime_, 1);
     layout->addLayout(launchTimeRow);
+    auto* sensorRow = new QHBoxLayout;
+    sensorRow->addWidget(new QLabel("Sensor response", this));
+    sensorResponse_ = new QLabel(this);
+    sensorRow->addWidget(sensorResponse_, 1);
+    layout->addLayout(sensorRow);
     remarks_ = new QLabel(this);
     remarks_->setWordWrap(true);
     remarks_->setTextFormat(Qt::PlainText);
@@ -165,6 +170,7 @@ void MainPage::refresh() {
     for (const std::string& line : fileRemarks(h)) remarks += (remarks.empty() ? "" : "\n") + line;
     remarks_->setText(QString::fromStdString(remarks));
     remarks_->setVisible(!remarks.empty());
+    sensorResponse_->setText(QString::fromStdString(engine->sensorResponse().description(engine->header())));
     const bool drop = !h.ascending;
     hitSurface_->setEnabled(drop);
     for (int r : {kSurfacePressureRow, kSurfaceAltitudeRow}) {

@@ -45,6 +45,8 @@ public:
     QLabel* launchTime() const { return launchTime_; }
     // The data system's standard and operator comments, as the file has them.
     QLabel* remarks() const { return remarks_; }
+    // The temperature sensor model QC used, and why.
+    QLabel* sensorResponse() const { return sensorResponse_; }
     QLabel* upwardResult() const { return upward_; }
     QLabel* downwardResult() const { return downward_; }
     QPushButton* recomputeButton() const { return recompute_; }
@@ -64,6 +66,7 @@ private:
     QLabel* description_ = nullptr;
     QLabel* launchTime_ = nullptr;
     QLabel* remarks_ = nullptr;
+    QLabel* sensorResponse_ = nullptr;
     QLabel* upward_ = nullptr;
     QLabel* downward_ = nullptr;
     QCheckBox* hitSurface_ = nullptr;

@@ -64,6 +64,20 @@ TEST(BatchCommand, ProcessesASampleWithoutWritingTheConfiguration) {
     EXPECT_EQ(test::readFile(dir + "/velta.xml"), before);
 }
 
+TEST(BatchCommand, SummaryNamesTheSensorModel) {
+    struct Case {
+        const char* options;
+        const char* line;
+    };
+    for (const Case& c : {Case{"", "Sensor response: RS80 T sensor (the file names no sonde type)\n"},
+                          Case{"--option SensorResponse=2 --option FastSensorTau=0.4 ",
+                               "Sensor response: fast sensor, 0.40 s at 1000 mb (set by SensorResponse)\n"}}) {
+        BatchRun run = batch(std::string("--show summary ") + c.options + sample());
+        EXPECT_EQ(run.exitCode, 0) << run.out;
+        EXPECT_NE(run.out.find(c.line), std::string::npos) << run.out;
+    }
+}
+
 TEST(BatchCommand, RejectedFileAmongGoodOnesFailsTheRun) {
     const std::string dir = test::scratchDir("batch-rejected");
     const std::string bad = dir + "/Dgarbage.1";

@@ -142,7 +142,7 @@ TEST(ConfigSet, OverridesAreUnboundAndNeverReachTheFile) {
 
 TEST(OptionCatalogue, RowsAreCompleteAndUnique) {
     const auto& catalogue = optionCatalogue();
-    ASSERT_EQ(catalogue.size(), 76u);
+    ASSERT_EQ(catalogue.size(), 78u);
     EXPECT_EQ(catalogue.front().name, "DoQC");
     EXPECT_EQ(catalogue[22].name, "WindSmoothWL");
     EXPECT_EQ(catalogue.back().name, "SkewTPlotSaveDir");
@@ -156,7 +156,7 @@ TEST(OptionCatalogue, RowsAreCompleteAndUnique) {
         }
         if (e.group == OptionGroup::QualityControl) ++qc;
     }
-    EXPECT_EQ(qc, 35);
+    EXPECT_EQ(qc, 37);
     ASSERT_NE(findCatalogueEntry("WindVVdelta"), nullptr);
     EXPECT_EQ(findCatalogueEntry("WindVVdelta")->defaultValue, 2.5);
     EXPECT_EQ(findCatalogueEntry("launchPresOverride"), nullptr);

@@ -69,6 +69,7 @@ TEST_F(ViewTest, EveryTabShowsTheSampleAfterOpening) {
     EXPECT_EQ(main->launchTime()->text(), "17:45:12    15-Sep-2025");
     EXPECT_EQ(main->remarks()->text(), "Operator comments: Eyewall drop in the NE quadrant");
     EXPECT_FALSE(main->remarks()->isHidden());
+    EXPECT_EQ(main->sensorResponse()->text(), "RS80 T sensor (the file names no sonde type)");
     EXPECT_FALSE(main->reportedValue(9)->text().isEmpty());  // surface pressure of a drop that hit the sea
     EXPECT_TRUE(main->hitSurface()->isEnabled());
     EXPECT_FALSE(main->downwardResult()->text().isEmpty());

@@ -164,7 +164,7 @@ std::string formatCurrentDFile(const DropSettings& s, const SimulatedDrop& drop)
     w.comment(" COM Launch Time (UTC):    ", "",
               fmt("%04d-%02d-%02d %02d:%02d:%02d", lt.year, lt.month, lt.day, lt.hour, lt.minute, lt.second));
     w.comment(" COM Sonde ID/Type/Rev/Buil", "t/Sensors:",
-              s.sondeId + ", " + t.sondeTypeCode + ", " + t.sondeRevision + ", " + t.sondeBuildTime + ", " +
+              s.sondeId + ", " + sondeTypeCode(s) + ", " + t.sondeRevision + ", " + t.sondeBuildTime + ", " +
                   t.sensorModule + "," + t.gpsModule);
     const UtcTime obs = fromEpochSeconds(toEpochSeconds(lt) - 1);
     w.comment(" COM Pre-launch Obs Data Sy",

@@ -65,6 +65,15 @@ void applyLayout(DropSettings& s) {
         s.endPressure = s.launchPressure + kFailureBelowLaunch;
 }
 
+const SensorClass& sensorOf(const DropSettings& s) {
+    if (s.sensor != SensorKind::Auto) return sensorClass(s.sensor);
+    return sensorClass(currentLayout(s) ? SensorKind::Fast : SensorKind::Bead);
+}
+
+std::string sondeTypeCode(const DropSettings& s) {
+    return s.texts.sondeTypeCode.empty() ? sensorOf(s).typeCode : s.texts.sondeTypeCode;
+}
+
 ProfileShape profileFor(DropKind kind) {
     return kind == DropKind::Hurricane ? hurricaneProfile() : researchProfile();
 }

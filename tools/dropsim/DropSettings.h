@@ -6,6 +6,7 @@
 #include "Fall.h"
 #include "Instrument.h"
 #include "ModelAtmosphere.h"
+#include "Sensors.h"
 #include "UtcTime.h"
 
 namespace velta::sim {
@@ -49,8 +50,9 @@ struct DropTexts {
     std::string sondeFirmware;
     std::string dataChannel;
     std::string launchObsSource = "Aircraft flight-level data";
-    // Current layout: the sonde record's type code, revision, build time and modules.
-    std::string sondeTypeCode = "3";
+    // Current layout: the sonde record's type code (empty: the sensor class's own), revision,
+    // build time and modules.
+    std::string sondeTypeCode;
     std::string sondeRevision = "A2";
     std::string sondeBuildTime = "20231129T154352Z";
     std::string sensorModule = "KPTU-7";
@@ -74,6 +76,7 @@ struct DropSettings {
     Scenario scenario = Scenario::Good;
     std::string secondSondeId = "252405190";
     SondeBody sonde;
+    SensorKind sensor = SensorKind::Auto;
     InstrumentSettings instrument;
     DropTexts texts;
 };
@@ -85,6 +88,12 @@ bool currentLayout(const DropSettings& settings);
 // The settings a current-layout drop needs (4 Hz, PTU on every other record,
 // the scenario's atmosphere and sensor); nothing for the classic layout.
 void applyLayout(DropSettings& settings);
+
+// The sensors the sonde carries: Auto gives the fast sensor to the current layout and the bead to
+// the classic one.
+const SensorClass& sensorOf(const DropSettings& settings);
+// The type code the trailer's sonde record gives: the one set, else the sensor class's.
+std::string sondeTypeCode(const DropSettings& settings);
 
 ProfileShape profileFor(DropKind kind);
 const char* kindName(DropKind kind);

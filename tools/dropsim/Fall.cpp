@@ -75,9 +75,11 @@ FallResult simulateFall(const ModelAtmosphere& atmosphere, const AirColumn& colu
         pressure = column.pressureAtGeometric(std::max(altitude, 0.0));
         air = atmosphere.at(pressure);
         const double ventilation = std::max(fallSpeed, 1.0);
+        const SensorClass& sensor = settings.sensor;
         sensorT += (air.temperature - sensorT) *
-                   approach(temperatureTimeConstant(pressure, air.temperature, ventilation));
-        sensorRh += (air.rh - sensorRh) * approach(humidityTimeConstant(pressure));
+                   approach(temperatureResponseTime(sensor, pressure, air.temperature, ventilation));
+        sensorRh += (air.rh - sensorRh) *
+                    approach(humidityResponseTime(sensor, pressure, air.temperature, ventilation));
 
         if (altitude <= 0.0) {
             result.reachedSurface = true;

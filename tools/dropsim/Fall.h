@@ -4,6 +4,7 @@
 
 #include "AirColumn.h"
 #include "ModelAtmosphere.h"
+#include "Sensors.h"
 
 namespace velta::sim {
 
@@ -24,6 +25,7 @@ struct FallSettings {
     double launchLon = 0.0;
     int rate = 4;  // samples per second
     SondeBody sonde;
+    SensorClass sensor = sensorClass(SensorKind::Bead);
 };
 
 // The truth at one instant: the air around the sonde and the sonde's own state.

@@ -37,24 +37,6 @@ double geopotentialFromGeometric(double geometricM) {
     return kEarthRadius * geometricM / (kEarthRadius + geometricM);
 }
 
-double temperatureTimeConstant(double pressure, double tempC, double ventilation) {
-    constexpr double diameter = 0.00215;  // m
-    constexpr double heatCapacityTerm = 2.6e-6;
-    constexpr double areaTerm = 1.4e-5;
-    const double tk = tempC + kKelvin;
-    const double density = 100.0 * pressure / (287.0 * tk);
-    const double viscosity = 1.458e-6 * std::pow(tk, 1.5) / (tk + 110.4);
-    const double reynolds = density / viscosity * std::fabs(ventilation) * diameter;
-    const double conductivity = 6.325e-7 * std::pow(tk, 1.5) / (tk + 245.4 * std::pow(10.0, 12.0 / tk));
-    const double heatTransfer = conductivity * 0.37 * std::pow(reynolds, 0.6) / diameter;
-    return heatCapacityTerm / (areaTerm * heatTransfer);
-}
-
-double humidityTimeConstant(double pressure) {
-    const double p = pressure;
-    return 18.3 - 0.02921 * p + 3.31e-5 * p * p - 1.4e-8 * p * p * p;
-}
-
 double kmPerDegreeLatitude(double latDeg) {
     const double f = latDeg * kDegToRad;
     return 111.13209 - 0.56605 * std::cos(2 * f) + 0.00012 * std::cos(4 * f) - 0.000002 * std::cos(6 * f);

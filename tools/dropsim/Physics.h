@@ -26,13 +26,6 @@ double hypsometricThickness(double p1, double p2, double meanVirtualTempK);
 double geometricFromGeopotential(double geopotentialM);
 double geopotentialFromGeometric(double geometricM);
 
-// Response time (s) of the bead temperature sensor: forced convection on a small
-// sphere ventilated at the fall speed.
-double temperatureTimeConstant(double pressure, double tempC, double ventilation);
-
-// Response time (s) of the capacitive humidity sensor, which slows as the air thins.
-double humidityTimeConstant(double pressure);
-
 double kmPerDegreeLatitude(double latDeg);
 double kmPerDegreeLongitude(double latDeg);
 

@@ -21,6 +21,7 @@ SimulatedDrop simulateDrop(const DropSettings& settings) {
     fall.launchLon = settings.launchLon;
     fall.rate = settings.rate;
     fall.sonde = settings.sonde;
+    fall.sensor = sensorOf(settings);
 
     InstrumentSettings instrument = settings.instrument;
     instrument.seed = settings.seed;

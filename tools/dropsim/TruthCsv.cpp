@@ -30,6 +30,7 @@ std::string formatTruthCsv(const DropSettings& s, const SimulatedDrop& drop) {
     add(out, "# launch_lat_deg,%.6f\n", s.launchLat);
     add(out, "# launch_lon_deg,%.6f\n", s.launchLon);
     add(out, "# launch_pressure_mb,%.2f\n", s.launchPressure);
+    add(out, "# sensor_response_s,%.2f\n", sensorOf(s).temperatureTau);
     add(out, "# reaches_surface,%d\n", drop.fall.reachedSurface ? 1 : 0);
     add(out, "# surface_pressure_mb,%.2f\n", sfc.pressure);
     add(out, "# surface_temperature_c,%.3f\n", sfc.temperature);
