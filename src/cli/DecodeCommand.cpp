@@ -1,13 +1,16 @@
 #include "cli/DecodeCommand.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
 
+#include "cli/BatchInputs.h"
 #include "config/AtomicOutput.h"
 #include "io/SaveCommand.h"
+#include "io/SoundingFile.h"
 #include "wmo/TempDecoder.h"
 
 namespace velta::cli {
@@ -42,12 +45,20 @@ std::string messageTitle(const DecodedMessage& m, std::size_t index) {
     return title;
 }
 
-std::string readWhole(const std::string& path, bool& ok) {
+// The whole file, or why it cannot be read: not a regular file, larger than any
+// input may be, or unreadable.
+std::string readWhole(const std::string& path, std::string& problem) {
+    problem = inputProblem(path);
+    if (!problem.empty()) return {};
+    std::error_code ec;
+    if (std::filesystem::file_size(path, ec) > SoundingFile::MaxInputBytes) {
+        problem = "is larger than " + std::to_string(SoundingFile::MaxInputBytes >> 20) + " MiB; not read";
+        return {};
+    }
     std::ifstream in(path, std::ios::binary);
-    ok = in.is_open();
     std::ostringstream text;
-    if (ok) text << in.rdbuf();
-    ok = ok && !in.bad();
+    if (in.is_open()) text << in.rdbuf();
+    if (!in.is_open() || in.bad()) problem = "cannot be opened for reading";
     return text.str();
 }
 
@@ -87,12 +98,13 @@ std::string decodedCsv(const DecodeResult& result) {
 int runDecode(const std::vector<std::string>& files, bool csv, const std::string& directory, std::ostream& out,
               std::ostream& err) {
     int status = 0;
+    const InputFiles inputs(files);
     for (const std::string& file : files) {
-        bool ok = false;
-        const std::string text = readWhole(file, ok);
-        if (!ok) {
-            err << file << ": cannot be opened for reading.\n";
-            status = 1;
+        std::string problem;
+        const std::string text = readWhole(file, problem);
+        if (!problem.empty()) {
+            err << file << ": " << problem << ".\n";
+            status = std::max(status, 1);
             continue;
         }
         const DecodeResult result = decodeTempMessages(text);
@@ -100,21 +112,30 @@ int runDecode(const std::vector<std::string>& files, bool csv, const std::string
             err << file << ":" << p.line << ":" << p.column << ": " << p.reason << " '" << p.group << "'\n";
         if (result.messages.empty()) {
             err << file << ": holds no TEMP DROP or TEMP message that could be decoded.\n";
-            status = 1;
+            status = std::max(status, 1);
             continue;
         }
         if (csv) {
             const std::string path =
                 (std::filesystem::path(directory) / defaultSaveName(file, "_decoded.csv")).string();
-            const std::string problem = writeFileAtomically(path, decodedCsv(result));
-            if (!problem.empty()) {
-                err << path << ": " << problem << "\n";
-                status = 1;
+            if (inputs.contains(path)) {
+                err << path << ": is an input of this run; not written.\n";
+                status = DecodeWriteFailed;
+                continue;
+            }
+            const std::string failure = writeFileAtomically(path, decodedCsv(result));
+            if (!failure.empty()) {
+                err << path << ": " << failure << "\n";
+                status = DecodeWriteFailed;
             }
         } else {
             out << "== " << file << "\n";
             writeDecodedTable(out, result);
         }
+    }
+    if (!out.flush()) {
+        err << "velta-batch: the standard output could not be written.\n";
+        status = DecodeWriteFailed;
     }
     return status;
 }

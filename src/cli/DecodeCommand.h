@@ -17,9 +17,14 @@ void writeDecodedTable(std::ostream& out, const DecodeResult& result);
 // decimal point whatever the locale.
 std::string decodedCsv(const DecodeResult& result);
 
+// The status of a run whose CSV file or standard output could not be written.
+inline constexpr int DecodeWriteFailed = 3;
+
 // Decodes every file; with csv, writes FILE_decoded.csv into the directory
 // instead of printing. Malformed groups go to err as FILE:LINE:COLUMN. Exit
-// status 0, or 1 when a file could not be read or held no decodable message.
+// status 0; 1 when a file could not be read (not a regular file, too large) or
+// held no decodable message; DecodeWriteFailed when an output would replace an
+// input or could not be written, or the standard output failed (it wins over 1).
 int runDecode(const std::vector<std::string>& files, bool csv, const std::string& directory, std::ostream& out,
               std::ostream& err);
 

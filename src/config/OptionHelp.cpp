@@ -42,6 +42,8 @@ const std::map<std::string, OptionHelp>& helpTable() {
         {"TdryQCWL", {"s", "Wavelength of the filter check of the temperature."}},
         {"TdryDynCor", {"", "Correct the temperature for the sensor's time lag."}},
         {"TdryDynCorWL", {"s", "Wavelength of the temperature time-lag correction."}},
+        {"SensorResponse", {"", "Temperature sensor model: 0 from the file's sonde type, 1 slow bead, 2 fast sensor."}},
+        {"FastSensorTau", {"s", "Response time of the fast temperature sensor at 1000 mb, 20 °C and 6 m/s."}},
         {"TdryBuddySlope", {"deg C per s", "Largest temperature change between neighbouring points in the buddy check."}},
         {"TdryQCDev", {"std. dev.", "Filter check limit for the temperature, in standard deviations."}},
         {"TdryOutlier", {"deg C", "Largest temperature departure from the smoothed profile in the outlier check."}},

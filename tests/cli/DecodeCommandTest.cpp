@@ -66,5 +66,32 @@ TEST(DecodeCommand, CsvProblemsAndExitStatus) {
     EXPECT_EQ(batch({"--decode", "-w", "message", bulletin()}), 2);
 }
 
+// Decoding follows the batch run's rules for files: only regular inputs are
+// read, no CSV replaces an input, and a failed write is reported with status 3.
+TEST(DecodeCommand, RefusesWhatABatchRunRefuses) {
+    const std::string dir = test::scratchDir("decode-refusals");
+    const std::string copy = dir + "/bulletin.txt";
+    ASSERT_TRUE(test::writeFile(copy, test::readFile(bulletin())));
+    ASSERT_TRUE(test::writeFile(dir + "/bulletin_decoded.csv", "an input of the run\n"));
+
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::runDecode({"/dev/zero"}, false, dir, out, err), 1);
+    EXPECT_NE(err.str().find("/dev/zero: "), std::string::npos) << err.str();
+
+    std::ostringstream out2, err2;
+    EXPECT_EQ(cli::runDecode({copy, dir + "/bulletin_decoded.csv"}, true, dir, out2, err2), cli::DecodeWriteFailed);
+    EXPECT_NE(err2.str().find("is an input of this run; not written."), std::string::npos) << err2.str();
+    EXPECT_EQ(test::readFile(dir + "/bulletin_decoded.csv"), "an input of the run\n");
+
+    std::ostringstream out3, err3;
+    EXPECT_EQ(cli::runDecode({copy}, true, "/proc", out3, err3), cli::DecodeWriteFailed);
+
+    std::ostringstream failing;
+    failing.setstate(std::ios::badbit);
+    std::ostringstream err4;
+    EXPECT_EQ(cli::runDecode({copy}, false, dir, failing, err4), cli::DecodeWriteFailed);
+    EXPECT_NE(err4.str().find("standard output could not be written"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace velta
