@@ -9,6 +9,7 @@
 
 #include "config/ConfigSet.h"
 #include "io/SoundingFile.h"
+#include "qc/DropDiagnosis.h"
 #include "sounding/ProcessingLog.h"
 #include "sounding/Sounding.h"
 #include "sounding/SoundingHeader.h"
@@ -54,6 +55,13 @@ public:
     std::optional<double> surfacePressure() const;
     double surfaceAltitude() const;
 
+    // What the last run's diagnosis found and decided.
+    const DropDiagnosis& diagnosis() const { return diagnosis_; }
+    // Whether this drop is processed as reaching the surface: the operator's
+    // hitSfcOverride for this drop, else, with SfcAutoDetect on, DropsondeHitSfc
+    // unless the diagnosis found the signal lost above the surface, else DropsondeHitSfc.
+    bool hitSurface() const;
+
     bool qcDone() const;
     double lastDataTime() const;
 
@@ -66,6 +74,7 @@ private:
     SoundingHeader header_;
     bool failed_ = false;
     std::string errorText_;
+    DropDiagnosis diagnosis_;
 };
 
 }  // namespace velta

@@ -2,9 +2,11 @@
 // options, the launch header, the processing log and the run's error text.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "config/ConfigSet.h"
+#include "qc/DropDiagnosis.h"
 #include "qc/TimeConstantSource.h"
 #include "sounding/ProcessingLog.h"
 #include "sounding/Sounding.h"
@@ -22,12 +24,19 @@ struct QcRun {
     // The temperature sensor's time constants of this run: empty at the start, filled by "updating
     // time constants", read by "dynamic tdry adjustment".
     TdryTimeConstantSeries tdryTimeConstants{};
+    // What the drop diagnosis decided for this drop (nothing: the options alone rule).
+    DropDecisions decisions{};
+    std::optional<bool> hitSurfaceDecision{};
 
     bool ascending() const { return header.ascending; }
     // Records a failure line ("...\n") of this run.
     void fail(const std::string& line) {
         errorText += line;
         failed = true;
+    }
+    // Whether the sonde reached the surface: this drop's decision, else DropsondeHitSfc.
+    bool hitSurface() const {
+        return hitSurfaceDecision ? *hitSurfaceDecision : number("DropsondeHitSfc", 0.0) != 0.0;
     }
     // Value of a numeric option, or the fallback when the set does not have it.
     double number(const std::string& name, double fallback) const {
