@@ -187,6 +187,13 @@ std::string DropFinding::line() const {
     return text + format(" (at %.1f s, %.1f mb). ", time, pressure) + action;
 }
 
+std::string findingsQuestion(const std::vector<DropFinding>& findings, const std::string& action) {
+    if (findings.empty()) return {};
+    std::string q = "The drop diagnosis found problems in this drop:\n";
+    for (const DropFinding& f : findings) q += "\n- " + f.line();
+    return q + "\n\n" + action + " the message anyway?";
+}
+
 DropDiagnosis diagnoseDrop(const Sounding& sounding, const SoundingHeader& header, const DiagnosisInputs& in) {
     DropDiagnosis d;
     const DataSeries* raw = sounding.series("RawPres");

@@ -54,6 +54,11 @@ struct DropDiagnosis {
 
 inline constexpr const char* kDiagnosisCategory = "Drop Diagnosis";
 
+// The question asked before the message of a drop with findings leaves the
+// program ("Send" or "E-mail"): the findings, one a line, and whether to go on.
+// Empty without findings.
+std::string findingsQuestion(const std::vector<DropFinding>& findings, const std::string& action);
+
 // Descending soundings only; an ascending one gets no finding.
 DropDiagnosis diagnoseDrop(const Sounding& sounding, const SoundingHeader& header, const DiagnosisInputs& inputs);
 

@@ -20,6 +20,7 @@
 
 #include "document/KarvoEdDoc.h"
 #include "extern/VeltaDialogs.h"
+#include "ui/FindingsConfirmation.h"
 #include "ui/QtSerialPort.h"
 #include "wmo/ArwoTransmission.h"
 #include "wmo/DoubtfulHeights.h"
@@ -290,6 +291,7 @@ void CommPage::refresh() {
 void CommPage::send() {
     SoundingProcessor* processor = doc_.processor();
     if (!processor || !processor->message()) return;
+    if (!confirmDespiteFindings(doc_, dialogs_, "Send")) return;
     apply();
     const std::vector<std::string> lines = processor->message()->lines();
     const std::string device = port_->currentData().toString().toStdString();

@@ -41,10 +41,13 @@ public:
     QLabel* launchTime() const { return launchTime_; }
     // The data system's standard and operator comments, as the file has them.
     QLabel* remarks() const { return remarks_; }
+    // The drop diagnosis: green when nothing was found, amber with the findings.
+    QLabel* diagnosisPanel() const { return diagnosis_; }
     QLabel* upwardResult() const { return upward_; }
     QLabel* downwardResult() const { return downward_; }
     QPushButton* recomputeButton() const { return recompute_; }
-    // Reloads the three check boxes from the configuration.
+    // Reloads the three check boxes from the configuration; with SfcAutoDetect
+    // on, "Hit surface?" shows this drop's decision instead.
     void loadSwitches();
 
 private:
@@ -54,12 +57,14 @@ private:
         QPushButton* clear = nullptr;
     };
     void showSurfaceValues();
+    void showDiagnosis();
     void storeSwitches();
 
     std::array<Row, RowCount> rows_;
     QLabel* description_ = nullptr;
     QLabel* launchTime_ = nullptr;
     QLabel* remarks_ = nullptr;
+    QLabel* diagnosis_ = nullptr;
     QLabel* upward_ = nullptr;
     QLabel* downward_ = nullptr;
     QCheckBox* hitSurface_ = nullptr;

@@ -13,6 +13,7 @@
 
 #include "document/KarvoEdDoc.h"
 #include "extern/VeltaDialogs.h"
+#include "ui/FindingsConfirmation.h"
 #include "ui/ProcessorProducts.h"
 #include "ui/SavePathDialog.h"
 #include "wmo/MessageMail.h"
@@ -183,6 +184,7 @@ void TabWMOGrid::save() {
 
 void TabWMOGrid::email() {
     if (!editor_) return;
+    if (!confirmDespiteFindings(doc_, dialogs_, "E-mail")) return;
     const ConfigSet& config = doc_.configuration();
     const ConfigOption* address = config.option("TempEmailAddress");
     const bool appendNNNN = config.numericValue("TempAppendNNNN").value_or(0.0) != 0.0;

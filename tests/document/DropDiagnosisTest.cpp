@@ -107,9 +107,12 @@ void checkNothingUnmeasured(const Pipeline& p, const Drop& d) {
         EXPECT_GE(pres, top - 1.0);
         EXPECT_LE(pres, bottom + 1.0);
         if (l.kind == DecodedLevelKind::Standard) {
-            if (l.temperature) EXPECT_NEAR(*l.temperature, d.truth.atPressure("temperature_c", pres), 1.0);
-            if (l.height && pres > 500)
+            if (l.temperature) {
+                EXPECT_NEAR(*l.temperature, d.truth.atPressure("temperature_c", pres), 1.0);
+            }
+            if (l.height && pres > 500) {
                 EXPECT_NEAR(*l.height, d.truth.atPressure("geopotential_alt_m", pres), 30.0);
+            }
         }
     }
 }
@@ -217,8 +220,9 @@ TEST(DropDiagnosis, LaunchPointFarFromTheFirstDataIsNotJoined) {
     ASSERT_NE(pres, nullptr);
     EXPECT_GT(pres->value(0), 690.0);
     for (const DecodedLevel& l : p.decoded().levels)
-        if (l.pressure && (l.temperature || l.height) && l.kind != DecodedLevelKind::ExtrapolatedAltitude)
+        if (l.pressure && (l.temperature || l.height) && l.kind != DecodedLevelKind::ExtrapolatedAltitude) {
             EXPECT_GT(*l.pressure, 690.0) << levelKindName(l.kind);
+        }
 }
 
 // A sonde that lands and goes on sending for two minutes: the still records
