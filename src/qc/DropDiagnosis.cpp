@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "qc/MetFormulas.h"
 #include "sounding/DataPoint.h"
 
 namespace velta {
@@ -30,6 +29,8 @@ constexpr double kLaunchTime = -1.0;
 constexpr double kGpsAboveSurface = 100.0;         // m
 constexpr double kIntegratedAboveSurface = 250.0;  // m
 constexpr double kSettledAfter = 15.0;             // s, temperature sensor settled after the launch
+constexpr double kDryGasOverGravity = 287.05 / 9.80665;  // m/K
+constexpr double kKelvin = 273.15;
 
 struct Sample {
     double t;
@@ -154,7 +155,8 @@ std::optional<double> integratedAltitudeAt(const Sounding& s, const SoundingHead
     for (std::size_t i = 0; i <= last; ++i) {
         const std::optional<double> t = temperature(records[i].t);
         if (!t || !tPrev || records[i].p <= 0.0 || prev.p <= 0.0) return std::nullopt;
-        z += layerThickness(prev.p, records[i].p, *tPrev, *t, 50.0, 50.0);
+        // Dry air is good to about 1 % of the thickness, well inside the margin.
+        z += kDryGasOverGravity * (0.5 * (*tPrev + *t) + kKelvin) * std::log(prev.p / records[i].p);
         prev = records[i];
         tPrev = t;
     }
