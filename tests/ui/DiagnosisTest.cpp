@@ -10,6 +10,7 @@
 
 #include "DFileWriter.h"
 #include "SimulatedDrop.h"
+#include "RecordingPort.h"
 #include "UiFixture.h"
 #include "config/OverrideOptions.h"
 #include "document/KarvoEdDoc.h"
@@ -19,24 +20,9 @@
 #include "ui/MainPage.h"
 #include "ui/SummaryPage.h"
 #include "ui/TabWMOGrid.h"
-#include "wmo/SerialPort.h"
 
 namespace velta::test {
 namespace {
-
-class RecordingPort : public SerialPort {
-public:
-    explicit RecordingPort(std::string& sink) : sink_(sink) {}
-    bool write(const char* data, std::size_t size) override {
-        sink_.append(data, size);
-        return true;
-    }
-    long read(char*, std::size_t, std::chrono::milliseconds) override { return 0; }
-    void discardInput() override {}
-
-private:
-    std::string& sink_;
-};
 
 class DiagnosisTest : public UiFixture {
 protected:
