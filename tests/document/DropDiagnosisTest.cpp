@@ -268,3 +268,36 @@ TEST(DropDiagnosis, GoodDropsGiveNoFindingAndTheSameMessage) {
 
 }  // namespace
 }  // namespace velta
+
+namespace velta {
+namespace {
+
+// The sonde sent nothing for 90 s around 850 mb: no level inside the gap is
+// coded with values, and the drop is no problem for the diagnosis.
+TEST(DropDiagnosis, NoLevelIsCodedFromInsideAGap) {
+    sim::DropSettings s = settings(DropKind::Hurricane, Scenario::Good, 0, 5);
+    sim::applyLayout(s);
+    sim::SimulatedDrop drop = sim::simulateDrop(s);
+    double at850 = 0;
+    for (const sim::TruthSample& t : drop.fall.samples)
+        if (t.pressure >= 850.0) {
+            at850 = t.time;
+            break;
+        }
+    std::erase_if(drop.records, [&](const sim::DataRecord& r) { return std::fabs(r.time - at850) < 45.0; });
+    double top = 0, bottom = 2000;  // the pressures at the gap's edges
+    for (const sim::TruthSample& t : drop.fall.samples) {
+        if (t.time <= at850 - 45.0) top = t.pressure;
+        if (t.time >= at850 + 45.0 && bottom == 2000) bottom = t.pressure;
+    }
+    Pipeline p;
+    p.run(sim::formatDFile(s, drop));
+    EXPECT_TRUE(p.processor.findings().empty());
+    for (const DecodedLevel& l : p.decoded().levels) {
+        if (!l.pressure || *l.pressure <= top + 1.0 || *l.pressure >= bottom - 1.0) continue;
+        EXPECT_FALSE(l.temperature || l.height || l.speed) << levelKindName(l.kind) << " at " << *l.pressure << " mb";
+    }
+}
+
+}  // namespace
+}  // namespace velta
