@@ -266,12 +266,6 @@ TEST(DropDiagnosis, GoodDropsGiveNoFindingAndTheSameMessage) {
     }
 }
 
-}  // namespace
-}  // namespace velta
-
-namespace velta {
-namespace {
-
 // The sonde sent nothing for 90 s around 850 mb: no level inside the gap is
 // coded with values, and the drop is no problem for the diagnosis.
 TEST(DropDiagnosis, NoLevelIsCodedFromInsideAGap) {
