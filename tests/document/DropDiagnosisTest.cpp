@@ -205,6 +205,28 @@ TEST(DropDiagnosis, BundledLostDropCodesTheExtrapolatedSurfacePressure) {
     EXPECT_FALSE(chosen.options.option(kHitSurfaceOverride)->bound());
 }
 
+// Whether the lost drop reached the surface depends on where the surface is:
+// unknown, nothing can be said; 470 m up (a drop over land), it did.
+TEST(DropDiagnosis, SurfaceDecisionFollowsTheSurfaceAltitude) {
+    const std::string file = test::readFile(test::sourcePath("samples/D20250915_181630.1"));
+    struct Case {
+        const char* option;
+        double value;
+        bool lost;
+    };
+    for (const Case& c : {Case{"SfcAltUnknown", 1, false}, Case{"sfcAltOverride", 470, false},
+                          Case{"sfcAltOverride", 300, true}}) {
+        SCOPED_TRACE(std::string(c.option) + " " + std::to_string(c.value));
+        Pipeline p;
+        if (ConfigOption* o = p.options.option(c.option))
+            o->setValue(c.value);
+        else
+            p.options.addNumeric(c.option, c.value, c.value, c.value, false);
+        p.run(file);
+        EXPECT_EQ(p.kinds(), c.lost ? std::vector<FindingKind>{FindingKind::SignalLost} : std::vector<FindingKind>{});
+    }
+}
+
 // The data system's clock started at the acquisition: the first data, 550 mb
 // below the launch, come 20 s after it.
 TEST(DropDiagnosis, LaunchPointFarFromTheFirstDataIsNotJoined) {
