@@ -37,11 +37,29 @@ void BM_QcRun(benchmark::State& state) {
 }
 BENCHMARK(BM_QcRun)->Unit(benchmark::kMillisecond);
 
+// The drop diagnosis alone, on the raw series of the loaded drop: what it adds
+// to every run.
+void BM_DropDiagnosis(benchmark::State& state) {
+    velta::OptionStore store;
+    velta::ConfigSet options(store);
+    velta::ProcessingLog log;
+    std::istringstream in(dropFile());
+    velta::QCEngine engine("D.1", in, options, log);
+    const velta::DiagnosisInputs inputs;
+    for (auto _ : state) {
+        velta::DropDiagnosis d = velta::diagnoseDrop(*engine.sounding(), engine.header(), inputs);
+        benchmark::DoNotOptimize(d.findings.size());
+    }
+}
+BENCHMARK(BM_DropDiagnosis)->Unit(benchmark::kMicrosecond);
+
+// Argument: SfcAutoDetect (1: with the diagnosis acting, 0: findings only).
 void BM_EndToEnd(benchmark::State& state) {
     const std::string& text = dropFile();
     for (auto _ : state) {
         velta::OptionStore store;
         velta::ConfigSet options(store);
+        options.option("SfcAutoDetect")->setValue(static_cast<double>(state.range(0)));
         velta::SoundingProcessor processor(options, "0.1.0");
         std::istringstream in(text);
         processor.load("D.1", in);
@@ -50,6 +68,6 @@ void BM_EndToEnd(benchmark::State& state) {
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
 }
-BENCHMARK(BM_EndToEnd)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EndToEnd)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace

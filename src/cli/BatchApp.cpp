@@ -49,6 +49,7 @@ namespace {
 constexpr int kExitRejected = 1;     // a file rejected or not processed, or no configuration
 constexpr int kExitUsage = 2;        // a usage error: nothing was processed
 constexpr int kExitWriteFailed = 3;  // an output file or standard output could not be written
+constexpr int kExitFindings = 4;     // --strict: a drop has a finding of the drop diagnosis
 
 // One file through the pipeline with a configuration set of its own over the
 // worker's copy of the run's configuration; nothing is ever saved.
@@ -76,6 +77,8 @@ FileResult processOneFile(const std::string& file, const BatchOptions& options, 
     result.accepted = true;
     processor.processAll();
     result.qcFailed = processor.qcFailed();
+    result.findings = static_cast<int>(processor.findings().size());
+    for (const DropFinding& finding : processor.findings()) result.errors += file + ": " + finding.line() + "\n";
     if (!processor.noMessageReason().empty()) {
         // Without data for a message the file is not processed.
         result.accepted = false;
@@ -207,6 +210,10 @@ int runBatch(int argc, char** argv) {
             return {};
         });
     bool decode = false;
+    bool strict = false;
+    app.add_flag("--strict", strict,
+                 "Exit with status 4 when the drop diagnosis found a problem in any drop (signal lost before the "
+                 "surface, data after the sonde stopped falling, a launch point that cannot be joined to the data)");
     app.add_flag("--decode", decode,
                  "Decode the TEMP DROP and TEMP messages in the files instead of processing soundings: prints "
                  "their levels as a table (or writes FILE_decoded.csv with -w decoded-csv) and reports each "
@@ -269,7 +276,10 @@ int runBatch(int argc, char** argv) {
         "Exit status: 0 when every file was processed and every output written; 1 when a file was rejected or "
         "not processed (no message could be coded from its data), held no decodable message (--decode), or the "
         "configuration cannot be read; 2 for a "
-        "usage error; 3 when an output file or standard output could not be written (over 1).\n"
+        "usage error; 3 when an output file or standard output could not be written (over 1); with --strict, 4 "
+        "when a drop has a finding of the drop diagnosis and nothing above happened.\n"
+        "Each finding is written to standard error as FILE: finding, and listed under \"Drop Diagnosis\" in "
+        "the summary.\n"
         "Inputs must be regular files of at most 64 MiB. No output replaces an input of the run, two inputs "
         "whose outputs would share names are refused (the later one), and a symbolic link at an output's place "
         "is replaced, never written through.");
@@ -356,7 +366,7 @@ int runBatch(int argc, char** argv) {
     const InputFiles inputs(options.files);
     const std::vector<int> clashes = outputNameClashes(options.files, options.writes, options.outputDir);
     const int total = static_cast<int>(options.files.size());
-    int rejected = 0, qcErrors = 0;
+    int rejected = 0, qcErrors = 0, withFindings = 0;
     bool writeFailed = false;
     ReportOutput report;
     Progress progress(total, stderr);
@@ -376,6 +386,7 @@ int runBatch(int argc, char** argv) {
         [&](int file, FileResult& r) {
             if (!r.accepted) ++rejected;
             if (r.qcFailed) ++qcErrors;
+            if (r.findings > 0) ++withFindings;
             writeFailed = writeFailed || r.writeFailed;
             report.write(r.report);
             if (!r.errors.empty()) {
@@ -387,12 +398,13 @@ int runBatch(int argc, char** argv) {
         });
     if (total > 1) {
         progress.clearLine();
-        std::fprintf(stderr, "%d files processed, %d rejected, %d with QC errors\n", total - rejected, rejected,
-                     qcErrors);
+        std::fprintf(stderr, "%d files processed, %d rejected, %d with QC errors, %d with findings\n",
+                     total - rejected, rejected, qcErrors, withFindings);
     }
     if (!report.finish()) writeFailed = true;
     if (writeFailed) return kExitWriteFailed;
-    return rejected == 0 ? 0 : kExitRejected;
+    if (rejected != 0) return kExitRejected;
+    return strict && withFindings > 0 ? kExitFindings : 0;
 }
 
 }  // namespace velta::cli

@@ -12,6 +12,7 @@ struct FileResult {
     bool accepted = false;   // a reader accepted the file
     bool qcFailed = false;   // QC reported errors
     bool writeFailed = false;  // an output was not written
+    int findings = 0;          // findings of the drop diagnosis
     std::string report;      // what goes to standard output
     std::string errors;      // what goes to standard error
 };

@@ -27,6 +27,9 @@ std::vector<CatalogueEntry> buildCatalogue() {
         sw("SfcAltUnknown", 0),
         sw("SetHtsMissing", 0),
         sw("DropsondeHitSfc", 1),
+        // The drop diagnosis decides per drop whether the sonde reached the surface,
+        // where its fall ended and whether the launch point joins the profile.
+        sw("SfcAutoDetect", 1),
         sw("DiscardBadCrcData", 1),
         sw("ReportObservedPos", 0),
         sw("AutoFile", 1),

@@ -13,6 +13,7 @@ const std::map<std::string, OptionHelp>& helpTable() {
         {"SfcAltUnknown", {"", "The surface altitude is not known (sonde over land)."}},
         {"SetHtsMissing", {"", "Leave the heights out of the message (set them missing)."}},
         {"DropsondeHitSfc", {"", "The sonde reached the surface: its last data are surface values."}},
+        {"SfcAutoDetect", {"", "Decide from the data of each drop whether the sonde reached the surface."}},
         {"DiscardBadCrcData", {"", "Leave out data records whose checksum is wrong."}},
         {"ReportObservedPos", {"", "The QC tab shows the measured GPS position instead of the wind-derived one."}},
         {"AutoFile", {"", "Show the open dialog when the program starts."}},

@@ -10,6 +10,9 @@ namespace velta {
 class ConfigSet;
 
 inline constexpr const char* kSfcAltitude = "SfcAltitude";
+// The operator's "hit surface" choice for this drop only (the Main tab's check
+// box while SfcAutoDetect is on); absent, the diagnosis and DropsondeHitSfc decide.
+inline constexpr const char* kHitSurfaceOverride = "hitSfcOverride";
 
 // launchPresOverride ... lastDataTimeOverride, in the order the launch/surface tab shows them.
 const std::vector<std::string>& overrideOptionNames();

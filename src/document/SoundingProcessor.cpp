@@ -73,6 +73,7 @@ void SoundingProcessor::doQC() {
     log_.add(kStepsCategory, "QC processing completed");
     writeRecoveryStatistics(*engine_->sounding(), log_);
     writeFileRemarks(engine_->sounding()->header(), log_);
+    for (const DropFinding& finding : engine_->diagnosis().findings) log_.add(kDiagnosisCategory, finding.line());
 }
 
 void SoundingProcessor::doLevels() {

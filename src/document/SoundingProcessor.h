@@ -56,6 +56,12 @@ public:
     TempMessage* message() { return message_.get(); }
     const TempMessage* message() const { return message_.get(); }
 
+    // What the last QC run's drop diagnosis found (none before a run).
+    const std::vector<DropFinding>& findings() const {
+        static const std::vector<DropFinding> none;
+        return engine_ ? engine_->diagnosis().findings : none;
+    }
+
     QCEngine* engine() { return engine_.get(); }
     const QCEngine* engine() const { return engine_.get(); }
     int levelsGeneration() const { return levelsGeneration_; }

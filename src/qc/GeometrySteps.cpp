@@ -59,7 +59,7 @@ void computeAltitudes(QcRun& run) {
         return;
     }
 
-    if (run.number("DropsondeHitSfc", 0.0) != 0.0 && run.number("SfcAltUnknown", 0.0) == 0.0) {
+    if (run.hitSurface() && run.number("SfcAltUnknown", 0.0) == 0.0) {
         const double surface = run.options.numericValue("sfcAltOverride").value_or(anchor);
         integrate(run, "QCAltUp", *pressure, surface, HeightIntegrator::Anchor::LastPoint);
     }

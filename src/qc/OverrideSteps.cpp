@@ -11,7 +11,7 @@ namespace velta {
 
 namespace {
 
-bool hitSurface(const QcRun& run) { return run.number("DropsondeHitSfc", 0.0) != 0.0; }
+bool hitSurface(const QcRun& run) { return run.hitSurface(); }
 
 }  // namespace
 

@@ -2,10 +2,26 @@
 
 #include <istream>
 
+#include "config/OverrideOptions.h"
 #include "qc/QcSteps.h"
 #include "sounding/DataPoint.h"
 
 namespace velta {
+
+namespace {
+
+DiagnosisInputs diagnosisInputs(const ConfigSet& options) {
+    auto number = [&](const char* name) { return options.numericValue(name); };
+    DiagnosisInputs in;
+    const std::optional<double> sfcOverride = number("sfcAltOverride");
+    in.surfaceAltitude = sfcOverride.value_or(number(kSfcAltitude).value_or(0.0));
+    in.surfaceAltitudeKnown = sfcOverride || number("SfcAltUnknown").value_or(0.0) == 0.0;
+    if (std::optional<double> v = number("lastDataTimeOverride")) in.operatorCutTime = cutTimeForOverride(*v);
+    in.act = number("SfcAutoDetect").value_or(1.0) != 0.0;
+    return in;
+}
+
+}  // namespace
 
 QCEngine::QCEngine(const std::string& path, std::istream& input, ConfigSet& options, ProcessingLog& log)
     : path_(path), options_(options), log_(log), source_(std::make_unique<SoundingFile>(path, input)) {
@@ -23,9 +39,12 @@ void QCEngine::run(StatusReporter& progress) {
     failed_ = false;
     errorText_.clear();
     if (!sounding_) return;
+    diagnosis_ = diagnoseDrop(*sounding_, header_, diagnosisInputs(options_));
     QcRun ctx{*sounding_, options_, header_, log_, {}, false};
     sensorResponse_ = SensorResponse::choose(options_, header_);
     ctx.sensor = sensorResponse_;
+    ctx.decisions = diagnosis_.decisions;
+    if (!header_.ascending) ctx.hitSurfaceDecision = hitSurface();
     for (const QcStep& step : qcSteps()) {
         if (step.when == QcStep::When::NotAscending && header_.ascending) continue;
         if (step.progress) progress.setStep(step.progress);
@@ -63,7 +82,7 @@ std::string QCEngine::finalAltitudeSeries() const {
     auto on = [this](const char* name) { return options_.numericValue(name).value_or(0.0) != 0.0; };
     bool ascending = header_.ascending;
     if (on("SetHtsMissing")) return "QCAltMissing";
-    if ((on("DropsondeHitSfc") || ascending) && (!on("SfcAltUnknown") || ascending)) return "QCAltUp";
+    if ((hitSurface() || ascending) && (!on("SfcAltUnknown") || ascending)) return "QCAltUp";
     return "QCAltDn";
 }
 
@@ -83,10 +102,16 @@ std::optional<double> QCEngine::downwardLowAltitude() const {
 }
 
 std::optional<double> QCEngine::surfacePressure() const {
-    if (options_.numericValue("DropsondeHitSfc").value_or(0.0) == 0.0) return std::nullopt;
+    if (!hitSurface()) return std::nullopt;
     const DataSeries* pres = series("QCPres");
     if (!pres || pres->size() == 0 || !pres->hasFlags(pres->lastIndex(), FlagSurface)) return std::nullopt;
     return pres->value(pres->lastIndex());
+}
+
+bool QCEngine::hitSurface() const {
+    if (std::optional<double> v = options_.numericValue(kHitSurfaceOverride)) return *v != 0.0;
+    const bool stored = options_.numericValue("DropsondeHitSfc").value_or(0.0) != 0.0;
+    return stored && diagnosis_.decisions.reachedSurface;
 }
 
 double QCEngine::surfaceAltitude() const {

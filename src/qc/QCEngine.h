@@ -10,6 +10,7 @@
 #include "config/ConfigSet.h"
 #include "io/SoundingFile.h"
 #include "qc/SensorResponse.h"
+#include "qc/DropDiagnosis.h"
 #include "sounding/ProcessingLog.h"
 #include "sounding/Sounding.h"
 #include "sounding/SoundingHeader.h"
@@ -58,6 +59,13 @@ public:
     std::optional<double> surfacePressure() const;
     double surfaceAltitude() const;
 
+    // What the last run's diagnosis found and decided.
+    const DropDiagnosis& diagnosis() const { return diagnosis_; }
+    // Whether this drop is processed as reaching the surface: the operator's
+    // hitSfcOverride for this drop, else, with SfcAutoDetect on, DropsondeHitSfc
+    // unless the diagnosis found the signal lost above the surface, else DropsondeHitSfc.
+    bool hitSurface() const;
+
     bool qcDone() const;
     double lastDataTime() const;
 
@@ -71,6 +79,7 @@ private:
     bool failed_ = false;
     SensorResponse sensorResponse_{};
     std::string errorText_;
+    DropDiagnosis diagnosis_;
 };
 
 }  // namespace velta

@@ -8,6 +8,7 @@
 #include "qc/OverrideSteps.h"
 #include "qc/ResponseSteps.h"
 #include "qc/SmoothingSteps.h"
+#include "sounding/DataPoint.h"
 
 namespace velta {
 
@@ -19,8 +20,18 @@ void initializeQcSeries(QcRun& run) {
     if (family == 0 || family == 3) rhChoice = static_cast<int>(run.number("RHchoice", 0.0));
     bool discard = run.number("DiscardBadCrcData", 0.0) != 0.0;
     double cut = -1.0;
-    if (auto v = run.options.numericValue("lastDataTimeOverride")) cut = cutTimeForOverride(*v);
+    if (auto v = run.options.numericValue("lastDataTimeOverride"))
+        cut = cutTimeForOverride(*v);
+    else if (run.decisions.lastFallTime)
+        cut = *run.decisions.lastFallTime + 0.01;  // keeps that record, drops the next
     run.sounding.rebuildQCSeries(cut, rhChoice, discard);
+    // A launch point that cannot be joined to the sonde's data would bridge the
+    // gap to them with invented values; the position keeps its start.
+    if (run.decisions.ignoreLaunchPoint) {
+        for (const char* name : {"QCPres", "QCTdry", "QCRH", "QCWspd", "QCWdir", "QCU", "QCV"})
+            if (DataSeries* s = run.sounding.series(name); s && !s->empty() && s->hasFlags(0, FlagLaunch))
+                s->removeAt(0);
+    }
 }
 
 std::span<const QcStep> qcSteps() {

@@ -26,6 +26,7 @@
 #include "document/KarvoEdDoc.h"
 #include "extern/VeltaDialogs.h"
 #include "ui/CancellablePort.h"
+#include "ui/FindingsConfirmation.h"
 #include "ui/QtSerialPort.h"
 #include "wmo/ArwoTransmission.h"
 #include "wmo/DoubtfulHeights.h"
@@ -377,6 +378,7 @@ void CommPage::refresh() {
 void CommPage::send() {
     SoundingProcessor* processor = doc_.processor();
     if (!processor || !processor->message() || transferring_) return;
+    if (!confirmDespiteFindings(doc_, dialogs_, "Send")) return;
     apply();
     const std::vector<std::string> lines = processor->message()->lines();
     const std::string device = port_->currentData().toString().toStdString();

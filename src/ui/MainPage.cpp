@@ -84,6 +84,14 @@ MainPage::MainPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
     remarks_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     remarks_->hide();
     layout->addWidget(remarks_);
+    diagnosis_ = new QLabel(this);
+    diagnosis_->setObjectName("diagnosisPanel");
+    diagnosis_->setWordWrap(true);
+    diagnosis_->setTextFormat(Qt::PlainText);
+    diagnosis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    diagnosis_->setMargin(6);
+    diagnosis_->hide();
+    layout->addWidget(diagnosis_);
 
     const auto* number = new QRegularExpressionValidator(
         QRegularExpression(R"(\s*[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?\s*)"), this);
@@ -130,6 +138,8 @@ MainPage::MainPage(CKarvoEdDoc& doc, VeltaDialogs& dialogs, QWidget* parent) : T
     auto* switches = new QGroupBox(this);
     auto* switchLayout = new QVBoxLayout(switches);
     hitSurface_ = new QCheckBox("Hit surface?", switches);
+    hitSurface_->setToolTip("While SfcAutoDetect is on: the decision for this drop. A click changes it for this "
+                            "drop only (press RECOMPUTE); the configuration keeps DropsondeHitSfc.");
     setHeightsMissing_ = new QCheckBox("Set heights missing?", switches);
     altitudeUnknown_ = new QCheckBox("Surface Altitude Unknown (Dropsonde over land)", switches);
     for (QCheckBox* box : {hitSurface_, setHeightsMissing_, altitudeUnknown_}) {
@@ -171,6 +181,7 @@ void MainPage::refresh() {
     remarks_->setText(QString::fromStdString(remarks));
     remarks_->setVisible(!remarks.empty());
     sensorResponse_->setText(QString::fromStdString(engine->sensorResponse().description(engine->header())));
+    showDiagnosis();
     const bool drop = !h.ascending;
     hitSurface_->setEnabled(drop);
     for (int r : {kSurfacePressureRow, kSurfaceAltitudeRow}) {
@@ -201,9 +212,35 @@ void MainPage::showSurfaceValues() {
     downward_->setText(valueText(engine->downwardLowAltitude()));
 }
 
+void MainPage::showDiagnosis() {
+    const SoundingProcessor* processor = doc_.processor();
+    if (!processor || processor->header().ascending) {
+        diagnosis_->hide();
+        return;
+    }
+    const std::vector<DropFinding>& findings = processor->findings();
+    QString text = findings.empty() ? "Drop diagnosis: nothing found." : "Drop diagnosis:";
+    for (const DropFinding& f : findings) text += "\n\u2022 " + QString::fromStdString(f.line());
+    diagnosis_->setText(text);
+    diagnosis_->setStyleSheet(findings.empty()
+                                  ? "QLabel { background: #d9f2d9; color: #14501e; border: 1px solid #5a9e5a; }"
+                                  : "QLabel { background: #ffd98a; color: #4a2a00; border: 2px solid #d07a00; }");
+    diagnosis_->show();
+}
+
+namespace {
+
+bool autoDetect(const ConfigSet& set) { return set.numericValue("SfcAutoDetect").value_or(1.0) != 0.0; }
+
+}  // namespace
+
 void MainPage::loadSwitches() {
     ConfigSet& set = doc_.configuration();
-    hitSurface_->setChecked(set.boolValue("DropsondeHitSfc").value_or(false));
+    const QCEngine* engine = doc_.processor() ? doc_.processor()->engine() : nullptr;
+    if (autoDetect(set) && engine && engine->qcDone())
+        hitSurface_->setChecked(engine->hitSurface());
+    else
+        hitSurface_->setChecked(set.boolValue("DropsondeHitSfc").value_or(false));
     setHeightsMissing_->setChecked(set.boolValue("SetHtsMissing").value_or(false));
     altitudeUnknown_->setChecked(set.boolValue("SfcAltUnknown").value_or(false));
 }
@@ -212,8 +249,16 @@ void MainPage::storeSwitches() {
     ConfigSet& set = doc_.configuration();
     const std::pair<const char*, QCheckBox*> switches[] = {
         {"SfcAltUnknown", altitudeUnknown_}, {"SetHtsMissing", setHeightsMissing_}, {"DropsondeHitSfc", hitSurface_}};
-    for (const auto& [name, box] : switches)
+    const bool perDrop = autoDetect(set);
+    for (const auto& [name, box] : switches) {
+        // With the automatic decision on, the box overrides it for this drop only.
+        if (perDrop && box == hitSurface_) {
+            const double v = box->isChecked() ? 1.0 : 0.0;
+            set.addNumeric(kHitSurfaceOverride, v, v, v, false);
+            continue;
+        }
         if (ConfigOption* option = set.option(name)) option->setValue(box->isChecked() ? 1.0 : 0.0);
+    }
     if (onSwitchesChanged) onSwitchesChanged();
 }
 

@@ -47,10 +47,13 @@ public:
     QLabel* remarks() const { return remarks_; }
     // The temperature sensor model QC used, and why.
     QLabel* sensorResponse() const { return sensorResponse_; }
+    // The drop diagnosis: green when nothing was found, amber with the findings.
+    QLabel* diagnosisPanel() const { return diagnosis_; }
     QLabel* upwardResult() const { return upward_; }
     QLabel* downwardResult() const { return downward_; }
     QPushButton* recomputeButton() const { return recompute_; }
-    // Reloads the three check boxes from the configuration.
+    // Reloads the three check boxes from the configuration; with SfcAutoDetect
+    // on, "Hit surface?" shows this drop's decision instead.
     void loadSwitches();
 
 private:
@@ -60,6 +63,7 @@ private:
         QPushButton* clear = nullptr;
     };
     void showSurfaceValues();
+    void showDiagnosis();
     void storeSwitches();
 
     std::array<Row, RowCount> rows_;
@@ -67,6 +71,7 @@ private:
     QLabel* launchTime_ = nullptr;
     QLabel* remarks_ = nullptr;
     QLabel* sensorResponse_ = nullptr;
+    QLabel* diagnosis_ = nullptr;
     QLabel* upward_ = nullptr;
     QLabel* downward_ = nullptr;
     QCheckBox* hitSurface_ = nullptr;

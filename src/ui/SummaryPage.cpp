@@ -1,5 +1,6 @@
 #include "ui/SummaryPage.h"
 
+#include <QColor>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -23,8 +24,12 @@ void SummaryPage::refresh() {
     list_->clear();
     for (const std::string& category : processor->logCategories()) {
         list_->addItem(QString::fromStdString(category));
-        for (const std::string& line : processor->logLines(category))
+        // The drop diagnosis' findings stand out in the list.
+        const bool finding = category == kDiagnosisCategory;
+        for (const std::string& line : processor->logLines(category)) {
             list_->addItem("\t" + QString::fromStdString(line));
+            if (finding) list_->item(list_->count() - 1)->setBackground(QColor(0xff, 0xd9, 0x8a));
+        }
     }
     title_->setText(QString::fromStdString(processor->soundingDescription()));
 }

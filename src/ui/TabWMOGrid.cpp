@@ -18,6 +18,7 @@
 #include "extern/VeltaDialogs.h"
 #include "ui/EditCommands.h"
 #include "ui/GroupTextRule.h"
+#include "ui/FindingsConfirmation.h"
 #include "ui/ProcessorProducts.h"
 #include "ui/SavePathDialog.h"
 #include "wmo/MessageMail.h"
@@ -271,6 +272,7 @@ bool TabWMOGrid::saveMessage() {
 
 void TabWMOGrid::email() {
     if (!editor_) return;
+    if (!confirmDespiteFindings(doc_, dialogs_, "E-mail")) return;
     const ConfigSet& config = doc_.configuration();
     const ConfigOption* address = config.option("TempEmailAddress");
     const bool appendNNNN = config.numericValue("TempAppendNNNN").value_or(0.0) != 0.0;

@@ -274,10 +274,35 @@ TEST(BatchCommand, InputsThatAreNoRegularFilesAreRefused) {
     }
 }
 
+// The drop lost at 955 mb: its finding is said on standard error and in the
+// summary; only --strict makes it fail the run, and a rejected file counts first.
+TEST(BatchCommand, FindingsAreListedAndStrictFailsOnThem) {
+    const std::string lost = quoted(test::sourcePath("samples/D20250915_181630.1"));
+    BatchRun plain = batch(lost);
+    EXPECT_EQ(plain.exitCode, 0) << plain.out;
+    EXPECT_NE(plain.out.find("Drop Diagnosis:\n  Signal lost before the surface"), std::string::npos) << plain.out;
+    BatchRun errors = shell(kBatch + " --show none " + lost + " 2>&1");
+    EXPECT_NE(errors.out.find("D20250915_181630.1: Signal lost before the surface"), std::string::npos) << errors.out;
+    EXPECT_EQ(batch("--strict " + lost).exitCode, 4);
+    BatchRun good = batch("--strict " + sample());
+    EXPECT_EQ(good.exitCode, 0) << good.out;
+    EXPECT_EQ(good.out.find("Drop Diagnosis"), std::string::npos);
+    BatchRun both = batch("--strict --show none " + sample() + " " + lost);
+    EXPECT_EQ(both.exitCode, 4);
+    EXPECT_NE(both.out.find("2 files processed, 0 rejected, 0 with QC errors, 1 with findings"), std::string::npos)
+        << both.out;
+
+    const std::string dir = test::scratchDir("batch-strict");
+    const std::string bad = dir + "/Dgarbage.1";
+    ASSERT_TRUE(test::writeFile(bad, "karvo\nthis is no sounding\n"));
+    EXPECT_EQ(batch("--strict " + lost + " " + quoted(bad)).exitCode, 1);
+}
+
 TEST(BatchCommand, HelpDocumentsTheExitStatuses) {
     BatchRun help = batch("--help");
     for (const char* text : {"Exit status: 0 when", "1 when a file was rejected", "2 for a usage error",
-                             "3 when an output file or standard output could not be written"})
+                             "3 when an output file or standard output could not be written",
+                             "with --strict, 4 when a drop has a finding"})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
 }
 

@@ -142,9 +142,9 @@ TEST(ConfigSet, OverridesAreUnboundAndNeverReachTheFile) {
 
 TEST(OptionCatalogue, RowsAreCompleteAndUnique) {
     const auto& catalogue = optionCatalogue();
-    ASSERT_EQ(catalogue.size(), 78u);
+    ASSERT_EQ(catalogue.size(), 79u);
     EXPECT_EQ(catalogue.front().name, "DoQC");
-    EXPECT_EQ(catalogue[22].name, "WindSmoothWL");
+    EXPECT_EQ(catalogue[23].name, "WindSmoothWL");
     EXPECT_EQ(catalogue.back().name, "SkewTPlotSaveDir");
     std::set<std::string> names;
     int qc = 0;

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "PtyPair.h"
+#include "RecordingPort.h"
 #include "UiFixture.h"
 #include "XmodemReceiver.h"
 #include "document/KarvoEdDoc.h"
@@ -25,21 +26,6 @@
 
 namespace velta::test {
 namespace {
-
-// Records what is written; answers nothing.
-class RecordingPort : public SerialPort {
-public:
-    explicit RecordingPort(std::string& sink) : sink_(sink) {}
-    bool write(const char* data, std::size_t size) override {
-        sink_.append(data, size);
-        return true;
-    }
-    long read(char*, std::size_t, std::chrono::milliseconds) override { return 0; }
-    void discardInput() override {}
-
-private:
-    std::string& sink_;
-};
 
 class CommTabTest : public UiFixture {
 protected:
