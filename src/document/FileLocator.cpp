@@ -7,7 +7,15 @@
 namespace velta {
 namespace {
 
+// A regular file that opens. Anything else that stands at the path (a FIFO, a
+// device) counts as there without being opened, which could block for ever;
+// reading it refuses it later with a message.
 bool readable(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) return false;
+    if (!fs::is_regular_file(status)) return !fs::is_directory(status);
     std::ifstream in(path, std::ios::binary);
     return in.is_open();
 }

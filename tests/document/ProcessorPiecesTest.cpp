@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "../sounding/MemorySource.h"
 #include "TestData.h"
@@ -109,6 +110,21 @@ TEST(FileLocator, WorkingDirectoryFirstThenVariable) {
     LocatedFile unset = locateFile("velta.dtd", "VELTA_TEST_DIR");
     EXPECT_EQ(unset.path, "./velta.dtd");
     fs::current_path(old);
+}
+
+// A FIFO in the working directory is found without being opened (opening it
+// would wait for a writer); reading the configuration then refuses it.
+TEST(FileLocator, AFifoIsFoundWithoutOpeningIt) {
+    namespace fs = std::filesystem;
+    const std::string dir = test::scratchDir("locator-fifo");
+    fs::remove(dir + "/velta.xml");
+    ASSERT_EQ(mkfifo((dir + "/velta.xml").c_str(), 0600), 0);
+    fs::path old = fs::current_path();
+    fs::current_path(dir);
+    LocatedFile local = locateFile("velta.xml", "VELTA_TEST_DIR");
+    fs::current_path(old);
+    EXPECT_TRUE(local.found);
+    EXPECT_EQ(local.path, "./velta.xml");
 }
 
 TEST(FileLocator, DirectoryOfAPath) {
