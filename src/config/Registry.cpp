@@ -478,10 +478,29 @@ bool Registry::Impl::repair(Entry& entry, const std::string& defaultText) {
 
 void Registry::Impl::putEntryTexts(const Entry& entry) {
     if (!entry.element) return;
+    DOMNode* current = nullptr;
+    DOMNode* defaultNode = nullptr;
     for (DOMNode* child = entry.element->getFirstChild(); child; child = child->getNextSibling()) {
-        if (named(child, kCurrent)) putText(static_cast<DOMElement*>(child), entry.current);
-        if (named(child, kDefault)) putText(static_cast<DOMElement*>(child), entry.defaultText);
+        if (named(child, kCurrent)) {
+            putText(static_cast<DOMElement*>(child), entry.current);
+            current = child;
+        }
+        if (named(child, kDefault)) {
+            putText(static_cast<DOMElement*>(child), entry.defaultText);
+            defaultNode = child;
+        }
     }
+    // An option element that lacks one of its texts (a file edited by hand) gains it, current
+    // before default, so that a value set for the option is written instead of being lost.
+    if (!entry.typed || (current && defaultNode)) return;
+    auto textElement = [&](const XMLCh* name, const std::string& text) {
+        DOMElement* element = document->createElement(name);
+        if (!text.empty()) element->appendChild(document->createTextNode(fromUtf8(text).c_str()));
+        changed = true;
+        return element;
+    };
+    if (!current) entry.element->insertBefore(textElement(kCurrent, entry.current), defaultNode);
+    if (!defaultNode) entry.element->appendChild(textElement(kDefault, entry.defaultText));
 }
 
 static std::string repairNote(const std::string& option, const std::string& set, const std::string& value) {

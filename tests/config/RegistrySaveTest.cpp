@@ -121,6 +121,28 @@ TEST(RegistrySave, EncodingNameInTextsIsKept) {
     EXPECT_EQ(reread.bindText("Dir", "").current, "C:\\UTF-16 files");
 }
 
+// An option element without its current text (edited by hand) gains one at the
+// save, so that the value set for it is written and read back.
+TEST(RegistrySave, AnOptionWithoutItsCurrentTextKeepsTheValueSaved) {
+    ConfigDir dir("nocurrent");
+    std::string text = twoSets();
+    const std::size_t at = text.find("<current>", text.find("name=\"Dir\""));
+    ASSERT_NE(at, std::string::npos);
+    text.erase(at, text.find("</current>", at) + 10 - at);
+    std::string path = dir.write(text);
+    {
+        Registry registry(path);
+        ASSERT_EQ(registry.status(), 0);
+        registry.setText("Dir", "/data/drops");
+        registry.save(false);
+    }
+    const std::string written = readFile(path);
+    EXPECT_LT(written.find("<current>/data/drops</current>"), written.find("<default>", written.find("name=\"Dir\"")));
+    Registry reread(path);
+    ASSERT_EQ(reread.status(), 0);
+    EXPECT_EQ(reread.bindText("Dir", "").current, "/data/drops");
+}
+
 TEST(RegistrySave, BindingCreatesMissingOptionsFilledAtTheNextFullSave) {
     ConfigDir dir("create");
     std::string path =
