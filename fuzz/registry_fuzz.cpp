@@ -1,7 +1,5 @@
 // Any bytes as velta.xml: the registry reads them (from memory) without crashing or hanging, and a file it
-// understood survives binding the catalogue, editing, copying and saving, and reads back.
-#include <unistd.h>
-
+// understood survives binding options, editing, copying and saving, and reads back.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,40 +14,24 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
+std::string readDtd() {
+    std::filesystem::path source = std::filesystem::path(__FILE__).parent_path().parent_path() / "share" / "velta.dtd";
+    if (const char* root = std::getenv("VELTA_SOURCE_DIR")) source = std::filesystem::path(root) / "share" / "velta.dtd";
+    std::ifstream in(source, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
+    if (!in || out.str().empty()) std::abort();
     return out.str();
 }
 
-void writeAll(const fs::path& path, const uint8_t* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
-// A directory of this process holding a copy of the shipped velta.dtd, on a
-// memory file system when there is one (saves flush to disk), removed when the
-// fuzzer ends.
-const fs::path& workDir() {
-    // Never destroyed, so that the clean-up at exit still finds it.
-    static const fs::path& dir = *new fs::path([] {
-        std::error_code ec;
-        fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "velta-registry-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        fs::path d = pattern;
-        std::atexit([] { fs::remove_all(workDir()); });
-        fs::path source = fs::path(__FILE__).parent_path().parent_path() / "share" / "velta.dtd";
-        if (const char* root = std::getenv("VELTA_SOURCE_DIR"))
-            source = fs::path(root) / "share" / "velta.dtd";
-        std::string dtd = readAll(source);
-        writeAll(d / "velta.dtd", reinterpret_cast<const uint8_t*>(dtd.data()), dtd.size());
-        return d;
-    }());
-    return dir;
+// A few options of each kind the catalogue has: the registry's work per option is the same
+// for all of them, and a small document keeps the runs fast.
+void bindOptions(velta::ConfigSet& options) {
+    options.addNumeric("ChuteArea", 676, 1, 40000, true);
+    options.addNumeric("DoQC", 1, 0, 1, true);
+    options.addNumeric("SfcAutoDetect", 1, 0, 1, true);
+    options.addText("DataDir", "C:\\", true);
+    options.addText("ICAO", "KNHC", true);
 }
 
 }  // namespace
@@ -61,17 +43,21 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    // The input is parsed from memory; only what the registry saves reaches the file.
-    const fs::path path = workDir() / "velta.xml";
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    // Everything stays in memory: the input, the DTD beside it and whatever is saved.
+    static const std::string dtd = readDtd();
+    const std::string path = "/config/velta.xml";
+    velta::MemoryConfigFiles files;
+    files.files["/config/velta.dtd"] = dtd;
+    files.files[path] = std::string(reinterpret_cast<const char*>(data), size);
 
     std::string active;
     {
-        velta::Registry registry(path.string(), text);
+        velta::Registry registry(path, files);
         if (registry.status() != 0) return 0;
-        fs::remove(path);  // the save below writes it anew
+        files.files.erase(path);  // the save below writes it anew
         active = registry.activeSetName();
-        velta::ConfigSet options(registry);
+        velta::ConfigSet options(registry, false);
+        bindOptions(options);
         options.option("ChuteArea")->setValue(700.5);
         options.option("DataDir")->setText("/data/UTF-16 <&>");
         options.option("DoQC")->setValue(0);
@@ -81,14 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         options.save(false);
     }
     if (active == "Research") return 0;  // the active set was just removed
-    std::error_code ec;
-    if (!fs::exists(path, ec)) return 0;  // nothing changed, nothing was saved
+    if (files.files.count(path) == 0) return 0;  // nothing changed, nothing was saved
 
-    velta::Registry reread(path.string());
+    velta::Registry reread(path, files);
     if (reread.status() != 0) std::abort();
     // An active set without options gains none, so DataDir may keep its default; an option
     // element without a type has no texts to read.
-    velta::ConfigSet options(reread);
+    velta::ConfigSet options(reread, false);
+    bindOptions(options);
     std::string dataDir = options.option("DataDir")->text();
     if (dataDir != "/data/UTF-16 <&>" && dataDir != "C:\\" && !dataDir.empty()) std::abort();
     return 0;

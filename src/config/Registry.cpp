@@ -20,7 +20,7 @@
 #include <xercesc/util/XMLString.hpp>
 #include <xercesc/util/XMLUni.hpp>
 
-#include "config/AtomicOutput.h"
+#include "config/ConfigFiles.h"
 #include "config/NumberText.h"
 #include "config/OptionKind.h"
 
@@ -181,18 +181,6 @@ std::string attribute(const DOMElement* element, const XMLCh* name) {
     return trimConfigText(toUtf8(element->getAttribute(name)));
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream out;
-    out << in.rdbuf();
-    if (in.bad()) return false;
-    bytes = out.str();
-    return true;
-}
-
 // Counts the parser's errors instead of throwing.
 class CountingErrorHandler : public ErrorHandler {
 public:
@@ -207,7 +195,7 @@ public:
 // other external entity (files, URLs) reads as empty.
 class LocalDtdResolver : public EntityResolver {
 public:
-    explicit LocalDtdResolver(std::string dtdPath) : dtdPath_(std::move(dtdPath)) {}
+    LocalDtdResolver(ConfigFiles& files, std::string dtdPath) : files_(files), dtdPath_(std::move(dtdPath)) {}
 
     InputSource* resolveEntity(const XMLCh* const /*publicId*/, const XMLCh* const systemId) override {
         static const XMLCh kDtd[] = u"velta.dtd";
@@ -215,7 +203,7 @@ public:
         if (systemId && XMLString::equals(systemId, kDtd)) {
             if (!loaded_) {
                 loaded_ = true;
-                dtdMissing_ = !readWholeFile(dtdPath_, dtd_);
+                dtdMissing_ = !files_.read(dtdPath_, dtd_);
             }
             if (!dtdMissing_) {
                 return new MemBufInputSource(reinterpret_cast<const XMLByte*>(dtd_.data()), dtd_.size(),
@@ -229,6 +217,7 @@ public:
     bool dtdMissing() const { return dtdMissing_; }
 
 private:
+    ConfigFiles& files_;
     std::string dtdPath_;
     std::string dtd_;
     bool loaded_ = false;
@@ -275,8 +264,8 @@ const XMLCh* typeName(OptionKind kind) {
 }  // namespace
 
 struct Registry::Impl {
-    explicit Impl(std::string p)
-        : path(std::move(p)), resolver((std::filesystem::path(path).parent_path() / "velta.dtd").string()) {}
+    Impl(std::string p, ConfigFiles& f)
+        : path(std::move(p)), files(f), resolver(f, (std::filesystem::path(path).parent_path() / "velta.dtd").string()) {}
 
     ~Impl() {
         try {
@@ -305,6 +294,7 @@ struct Registry::Impl {
     std::string writeFile();
 
     std::string path;
+    ConfigFiles& files;
     // The parser's helpers live longer than the parser, which refers to them.
     ParserMemory memory;
     LocalDtdResolver resolver;
@@ -341,7 +331,7 @@ void Registry::Impl::read(const std::string* given) {
     std::string bytes;
     if (given)
         bytes = *given;
-    else if (!readWholeFile(path, bytes))
+    else if (!files.read(path, bytes))
         return;
     try {
         parser = std::make_unique<BoundedDOMParser>(&memory);
@@ -383,7 +373,10 @@ void Registry::Impl::readSet(DOMElement* setElement, const std::string& setName)
     for (DOMElement* option : elementsNamed(setElement, kOption)) {
         if (!option->hasAttribute(kName)) continue;
         std::string optionName = attribute(option, kName);
+        // An option named twice in a set is the later element's alone: its texts are read from
+        // that element and saved into it, never mixed with the earlier one's.
         Entry& entry = set[optionName];
+        entry = Entry{};
         entry.setName = setName;
         entry.optionName = optionName;
         entry.element = option;
@@ -477,7 +470,8 @@ bool Registry::Impl::repair(Entry& entry, const std::string& defaultText) {
 }
 
 void Registry::Impl::putEntryTexts(const Entry& entry) {
-    if (!entry.element) return;
+    // An untyped option element was not read, so nothing is written into it either.
+    if (!entry.element || !entry.typed) return;
     DOMNode* current = nullptr;
     DOMNode* defaultNode = nullptr;
     for (DOMNode* child = entry.element->getFirstChild(); child; child = child->getNextSibling()) {
@@ -492,7 +486,7 @@ void Registry::Impl::putEntryTexts(const Entry& entry) {
     }
     // An option element that lacks one of its texts (a file edited by hand) gains it, current
     // before default, so that a value set for the option is written instead of being lost.
-    if (!entry.typed || (current && defaultNode)) return;
+    if (current && defaultNode) return;
     auto textElement = [&](const XMLCh* name, const std::string& text) {
         DOMElement* element = document->createElement(name);
         if (!text.empty()) element->appendChild(document->createTextNode(fromUtf8(text).c_str()));
@@ -564,12 +558,17 @@ std::string Registry::Impl::writeFile() {
     if (text.starts_with("<?xml") && at < declarationEnd && declarationEnd != std::string::npos) {
         text.replace(at, declared.size(), "encoding=\"UTF-8\"");
     }
-    return writeFileAtomically(path, text);
+    return files.replace(path, text);
 }
 
-Registry::Registry(const std::string& path) : impl_(std::make_unique<Impl>(path)) { impl_->read(); }
+Registry::Registry(const std::string& path) : Registry(path, diskConfigFiles()) {}
 
-Registry::Registry(const std::string& path, const std::string& text) : impl_(std::make_unique<Impl>(path)) {
+Registry::Registry(const std::string& path, ConfigFiles& files) : impl_(std::make_unique<Impl>(path, files)) {
+    impl_->read();
+}
+
+Registry::Registry(const std::string& path, const std::string& text)
+    : impl_(std::make_unique<Impl>(path, diskConfigFiles())) {
     impl_->read(&text);
 }
 

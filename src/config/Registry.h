@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "config/ConfigFiles.h"
 #include "config/OptionStore.h"
 
 namespace velta {
@@ -15,6 +16,9 @@ public:
     // Reads the file at once; status() tells whether it was understood. The only external entity
     // the file may load is "velta.dtd" in the same directory.
     explicit Registry(const std::string& path);
+    // The same through other files than the disk's (velta.dtd is read, and saves go, there too);
+    // files must outlive the registry.
+    Registry(const std::string& path, ConfigFiles& files);
     // The same with the file's text given instead of read from path (velta.dtd
     // is still read beside path, and saves go to path).
     Registry(const std::string& path, const std::string& text);

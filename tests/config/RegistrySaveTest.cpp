@@ -266,5 +266,62 @@ TEST(RegistrySave, ConfigSetSavesThroughTheRegistry) {
     EXPECT_EQ(Registry(path).bindNumeric("Plain", 0).current, 7);
 }
 
+TEST(RegistrySave, AnOptionNamedTwiceIsTheLaterElementsAlone) {
+    // The later element may lack a type or a current text; what is read and what is saved
+    // belong to it either way, and the value set is the value read back.
+    const std::string untypedLater = "<option name=\"Dir\" immediate=\"true\"><default>.</default></option>\n";
+    const std::string lacksCurrent = "<option name=\"Dir\" type=\"string\"><default>there</default></option>\n";
+    struct Case {
+        std::string later;
+        std::string read;   // before the change
+        std::string saved;  // read back after setting "/data"
+    } cases[] = {
+        {option("Dir", "string", "later", "C:\\"), "later", "/data"},
+        {lacksCurrent, "there", "/data"},
+        {untypedLater, "", ""},  // an untyped option has no texts to read and is written as it stands
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.later);
+        ConfigDir dir("twice");
+        std::string path = dir.write(configFile("A", set("A", option("Dir", "string", "first", "C:\\") + c.later)));
+        {
+            Registry registry(path);
+            ASSERT_EQ(registry.status(), 0);
+            EXPECT_EQ(registry.bindText("Dir", "").current, c.read);
+            registry.setText("Dir", "/data");
+            registry.save(false);
+        }
+        Registry reread(path);
+        ASSERT_EQ(reread.status(), 0);
+        EXPECT_EQ(reread.bindText("Dir", "").current, c.saved);
+        const std::string saved = readFile(path);
+        EXPECT_NE(saved.find("<current>first</current>"), std::string::npos);  // the earlier one is left alone
+        if (c.later == untypedLater) EXPECT_NE(saved.find("<default>.</default>"), std::string::npos);
+    }
+}
+
+TEST(RegistrySave, MemoryFilesHoldTheFileItsDtdAndItsSaves) {
+    MemoryConfigFiles files;
+    const std::string path = "/nowhere/velta.xml";
+    files.files[path] = twoSets();
+    {
+        Registry withoutDtd(path, files);
+        EXPECT_NE(withoutDtd.status(), 0);  // the DTD is looked for among the same files
+    }
+    files.files["/nowhere/velta.dtd"] = readFile(test::sourcePath("share/velta.dtd"));
+    {
+        Registry registry(path, files);
+        ASSERT_EQ(registry.status(), 0);
+        registry.setNumeric("Plain", 9);
+        registry.save(false);
+        EXPECT_FALSE(registry.lastSaveFailed());
+    }
+    EXPECT_FALSE(std::filesystem::exists("/nowhere"));
+    EXPECT_NE(files.files[path], twoSets());
+    Registry reread(path, files);
+    ASSERT_EQ(reread.status(), 0);
+    EXPECT_EQ(reread.bindNumeric("Plain", 0).current, 9);
+}
+
 }  // namespace
 }  // namespace velta
