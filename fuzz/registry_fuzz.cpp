@@ -9,6 +9,7 @@
 #include <string>
 #include <xercesc/util/PlatformUtils.hpp>
 
+#include "config/ConfigFiles.h"
 #include "config/ConfigSet.h"
 #include "config/Registry.h"
 

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "config/ConfigFiles.h"
 #include "config/OptionStore.h"
 
 namespace velta {
+
+class ConfigFiles;
 
 class Registry : public OptionStore {
 public:

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ConfigFixture.h"
+#include "config/ConfigFiles.h"
 #include "config/ConfigSet.h"
 #include "config/Registry.h"
 
@@ -296,7 +297,9 @@ TEST(RegistrySave, AnOptionNamedTwiceIsTheLaterElementsAlone) {
         EXPECT_EQ(reread.bindText("Dir", "").current, c.saved);
         const std::string saved = readFile(path);
         EXPECT_NE(saved.find("<current>first</current>"), std::string::npos);  // the earlier one is left alone
-        if (c.later == untypedLater) EXPECT_NE(saved.find("<default>.</default>"), std::string::npos);
+        if (c.later == untypedLater) {
+            EXPECT_NE(saved.find("<default>.</default>"), std::string::npos);
+        }
     }
 }
 
