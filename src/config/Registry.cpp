@@ -150,6 +150,14 @@ std::vector<DOMElement*> elementsNamed(DOMNode* root, const XMLCh* name) {
     return found;
 }
 
+// The closest element of that name around node, or null.
+DOMNode* enclosing(DOMNode* node, const XMLCh* name) {
+    for (DOMNode* parent = node->getParentNode(); parent; parent = parent->getParentNode()) {
+        if (named(parent, name)) return parent;
+    }
+    return nullptr;
+}
+
 DOMElement* firstElementNamed(DOMNode* root, const XMLCh* name) {
     std::vector<DOMElement*> all = elementsNamed(root, name);
     return all.empty() ? nullptr : all.front();
@@ -371,7 +379,9 @@ void Registry::Impl::read(const std::string* given) {
 void Registry::Impl::readSet(DOMElement* setElement, const std::string& setName) {
     SetEntries& set = entries[setName];
     for (DOMElement* option : elementsNamed(setElement, kOption)) {
-        if (!option->hasAttribute(kName)) continue;
+        // An option belongs to the set closest around it alone, so that a set written inside
+        // another never shares its options with it.
+        if (!option->hasAttribute(kName) || enclosing(option, kSet) != setElement) continue;
         std::string optionName = attribute(option, kName);
         // An option named twice in a set is the later element's alone: its texts are read from
         // that element and saved into it, never mixed with the earlier one's.

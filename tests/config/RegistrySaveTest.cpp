@@ -303,6 +303,24 @@ TEST(RegistrySave, AnOptionNamedTwiceIsTheLaterElementsAlone) {
     }
 }
 
+TEST(RegistrySave, AnOptionBelongsToTheSetClosestAroundIt) {
+    // "Z" holds "B" written inside it; a save of Z's entries must not overwrite what was set in B.
+    ConfigDir dir("inner");
+    const std::string inner = set("B", option("Dir", "string", "b", "C:\\", true));
+    std::string path = dir.write(configFile("B", set("Z", option("Plain", "numeric", "1", "1") + inner)));
+    {
+        Registry registry(path);
+        ASSERT_EQ(registry.status(), 0);
+        registry.setText("Dir", "/data");
+        registry.save(true);
+    }
+    Registry reread(path);
+    ASSERT_EQ(reread.status(), 0);
+    EXPECT_EQ(reread.bindText("Dir", "").current, "/data");
+    reread.setActiveSetName("Z");
+    EXPECT_EQ(reread.bindText("Dir", "z").current, "z");  // Z has no Dir of its own
+}
+
 TEST(RegistrySave, MemoryFilesHoldTheFileItsDtdAndItsSaves) {
     MemoryConfigFiles files;
     const std::string path = "/nowhere/velta.xml";
