@@ -711,6 +711,10 @@ bool Registry::copySet(const std::string& from, const std::string& to) {
 bool Registry::removeSet(const std::string& name) {
     Impl& d = *impl_;
     if (d.status != 0 || d.entries.count(name) == 0) return false;
+    // A set written around other sets is kept whole: removing it would take them along.
+    for (DOMElement* set : d.sets) {
+        if (attribute(set, kName) == name && elementsNamed(set, kSet).size() > 1) return false;
+    }
     std::vector<DOMElement*> removed;
     try {
         for (DOMElement* set : d.sets) {

@@ -103,7 +103,12 @@ bool ConfigManagerDialog::removeSet(const QString& name) {
         dialogs_.messageBox("The active configuration set cannot be removed.");
         return false;
     }
-    if (!registry_.removeSet(name.toStdString())) return false;
+    if (!registry_.removeSet(name.toStdString())) {
+        // Only a set written around other sets in a hand-edited file is refused.
+        dialogs_.messageBox("The configuration set \"" + name.toStdString() +
+                            "\" holds other configuration sets in the file and is not removed.");
+        return false;
+    }
     fill();
     return true;
 }

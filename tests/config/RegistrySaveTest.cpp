@@ -319,6 +319,12 @@ TEST(RegistrySave, AnOptionBelongsToTheSetClosestAroundIt) {
     EXPECT_EQ(reread.bindText("Dir", "").current, "/data");
     reread.setActiveSetName("Z");
     EXPECT_EQ(reread.bindText("Dir", "z").current, "z");  // Z has no Dir of its own
+
+    // Removing Z would take B along: Z stays, and so does everything in the file.
+    EXPECT_FALSE(reread.removeSet("Z"));
+    EXPECT_EQ(reread.setNames(), (std::vector<std::string>{"B", "Z"}));
+    EXPECT_TRUE(reread.removeSet("B"));
+    EXPECT_EQ(reread.setNames(), std::vector<std::string>{"Z"});
 }
 
 TEST(RegistrySave, MemoryFilesHoldTheFileItsDtdAndItsSaves) {
