@@ -687,9 +687,18 @@ std::vector<std::string> Registry::setNames() const {
 
 void Registry::setActiveSetName(const std::string& name) { impl_->activeName = name; }
 
+bool Registry::holdsOtherSets(const std::string& name) const {
+    for (DOMElement* set : impl_->sets) {
+        if (attribute(set, kName) == name && elementsNamed(set, kSet).size() > 1) return true;
+    }
+    return false;
+}
+
 bool Registry::copySet(const std::string& from, const std::string& to) {
     Impl& d = *impl_;
     if (d.status != 0 || d.entries.count(from) == 0 || d.entries.count(to) != 0) return false;
+    // A copy would hold copies of the sets inside, of the same names, which would then shadow them.
+    if (holdsOtherSets(from)) return false;
     auto source = std::find_if(d.sets.begin(), d.sets.end(),
                                [&](DOMElement* set) { return attribute(set, kName) == from; });
     if (source == d.sets.end()) return false;
@@ -711,10 +720,8 @@ bool Registry::copySet(const std::string& from, const std::string& to) {
 bool Registry::removeSet(const std::string& name) {
     Impl& d = *impl_;
     if (d.status != 0 || d.entries.count(name) == 0) return false;
-    // A set written around other sets is kept whole: removing it would take them along.
-    for (DOMElement* set : d.sets) {
-        if (attribute(set, kName) == name && elementsNamed(set, kSet).size() > 1) return false;
-    }
+    // Removing it would take the sets inside along.
+    if (holdsOtherSets(name)) return false;
     std::vector<DOMElement*> removed;
     try {
         for (DOMElement* set : d.sets) {

@@ -37,9 +37,11 @@ public:
     std::string activeSetName() const override;
     std::vector<std::string> setNames() const override;
     void setActiveSetName(const std::string& name) override;
-    // Neither operation writes the file; the caller saves.
+    // Neither operation writes the file; the caller saves. A set written around other sets in
+    // the file (see holdsOtherSets) is neither copied nor removed.
     bool copySet(const std::string& from, const std::string& to) override;
     bool removeSet(const std::string& name) override;
+    bool holdsOtherSets(const std::string& name) const;
 
     const std::string& path() const;
     // True when the last save had changes to write and the file could not be replaced; the

@@ -15,6 +15,15 @@
 
 namespace velta {
 
+namespace {
+
+std::string holdsOtherSetsText(const QString& name, const char* action) {
+    return "The configuration set '" + name.toStdString() +
+           "' holds other configuration sets in the file and is not " + action + ".";
+}
+
+}  // namespace
+
 ConfigManagerDialog::ConfigManagerDialog(Registry& registry, VeltaDialogs& dialogs, QWidget* parent)
     : QDialog(parent), registry_(registry), dialogs_(dialogs) {
     setWindowTitle("Configuration Sets");
@@ -88,6 +97,10 @@ void ConfigManagerDialog::copySelected() {
 
 bool ConfigManagerDialog::copySet(const QString& from, const QString& to) {
     if (from.isEmpty() || to.isEmpty()) return false;
+    if (registry_.holdsOtherSets(from.toStdString())) {
+        dialogs_.messageBox(holdsOtherSetsText(from, "copied"));
+        return false;
+    }
     if (!registry_.copySet(from.toStdString(), to.toStdString())) {
         dialogs_.messageBox("The configuration set '" + from.toStdString() + "' could not be copied to '" +
                             to.toStdString() + "'. Perhaps a set of that name exists already?");
@@ -105,8 +118,7 @@ bool ConfigManagerDialog::removeSet(const QString& name) {
     }
     if (!registry_.removeSet(name.toStdString())) {
         // Only a set written around other sets in a hand-edited file is refused.
-        dialogs_.messageBox("The configuration set \"" + name.toStdString() +
-                            "\" holds other configuration sets in the file and is not removed.");
+        dialogs_.messageBox(holdsOtherSetsText(name, "removed"));
         return false;
     }
     fill();

@@ -320,8 +320,11 @@ TEST(RegistrySave, AnOptionBelongsToTheSetClosestAroundIt) {
     reread.setActiveSetName("Z");
     EXPECT_EQ(reread.bindText("Dir", "z").current, "z");  // Z has no Dir of its own
 
-    // Removing Z would take B along: Z stays, and so does everything in the file.
+    // Removing Z would take B along, and a copy of Z would hold a second B: Z stays as it is.
+    EXPECT_TRUE(reread.holdsOtherSets("Z"));
+    EXPECT_FALSE(reread.holdsOtherSets("B"));
     EXPECT_FALSE(reread.removeSet("Z"));
+    EXPECT_FALSE(reread.copySet("Z", "Y"));
     EXPECT_EQ(reread.setNames(), (std::vector<std::string>{"B", "Z"}));
     EXPECT_TRUE(reread.removeSet("B"));
     EXPECT_EQ(reread.setNames(), std::vector<std::string>{"Z"});

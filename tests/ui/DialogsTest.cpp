@@ -87,5 +87,22 @@ TEST_F(DialogsTest, TheManagerCopiesAndRemovesSetsButNeverTheActiveOne) {
     EXPECT_TRUE(manager.setList()->findItems("Spare", Qt::MatchExactly).isEmpty());
 }
 
+TEST_F(DialogsTest, TheManagerSaysWhyASetAroundOtherSetsIsKept) {
+    const std::string path = dir_ + "/nested.xml";
+    writeFile(path,
+              "<?xml version=\"1.0\"?>\n<!DOCTYPE veltaConfig SYSTEM \"velta.dtd\">\n<veltaConfig><active>B</active>"
+              "<set name=\"Z\"><set name=\"B\"><option name=\"Dir\" type=\"string\"><current>b</current>"
+              "<default>.</default></option></set></set></veltaConfig>\n");
+    Registry registry(path);
+    ASSERT_EQ(registry.status(), 0);
+    ConfigManagerDialog manager(registry, dialogs_);
+    EXPECT_FALSE(manager.copySet("Z", "Y"));
+    EXPECT_FALSE(manager.removeSet("Z"));
+    ASSERT_EQ(dialogs_.messages.size(), 2u);
+    EXPECT_EQ(dialogs_.messages[0], "The configuration set 'Z' holds other configuration sets in the file and is not copied.");
+    EXPECT_EQ(dialogs_.messages[1], "The configuration set 'Z' holds other configuration sets in the file and is not removed.");
+    EXPECT_EQ(registry.setNames(), (std::vector<std::string>{"B", "Z"}));
+}
+
 }  // namespace
 }  // namespace velta::test
