@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <mutex>
-#include <sstream>
 #include <xercesc/dom/DOM.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/parsers/XercesDOMParser.hpp>
@@ -289,8 +287,8 @@ struct Registry::Impl {
         }
     }
 
-    // Parses the file's bytes (read from path when none are given).
-    void read(const std::string* given = nullptr);
+    // Reads and parses the file.
+    void read();
     void readSet(DOMElement* setElement, const std::string& setName);
     void readOption(DOMElement* optionElement, Entry& entry);
     SetEntries* activeSet();
@@ -325,7 +323,7 @@ struct Registry::Impl {
     std::string lastSaveError;
 };
 
-void Registry::Impl::read(const std::string* given) {
+void Registry::Impl::read() {
     try {
         std::lock_guard<std::mutex> lock(xercesMutex());
         XMLPlatformUtils::Initialize("en_US");
@@ -337,10 +335,7 @@ void Registry::Impl::read(const std::string* given) {
 
     status = 2;
     std::string bytes;
-    if (given)
-        bytes = *given;
-    else if (!files.read(path, bytes))
-        return;
+    if (!files.read(path, bytes)) return;
     try {
         parser = std::make_unique<BoundedDOMParser>(&memory);
         parser->setErrorHandler(&errors);
@@ -575,11 +570,6 @@ Registry::Registry(const std::string& path) : Registry(path, diskConfigFiles()) 
 
 Registry::Registry(const std::string& path, ConfigFiles& files) : impl_(std::make_unique<Impl>(path, files)) {
     impl_->read();
-}
-
-Registry::Registry(const std::string& path, const std::string& text)
-    : impl_(std::make_unique<Impl>(path, diskConfigFiles())) {
-    impl_->read(&text);
 }
 
 Registry::~Registry() = default;

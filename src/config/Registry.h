@@ -20,9 +20,6 @@ public:
     // The same through other files than the disk's (velta.dtd is read, and saves go, there too);
     // files must outlive the registry.
     Registry(const std::string& path, ConfigFiles& files);
-    // The same with the file's text given instead of read from path (velta.dtd
-    // is still read beside path, and saves go to path).
-    Registry(const std::string& path, const std::string& text);
     ~Registry() override;
 
     NumericBinding bindNumeric(const std::string& name, double defaultValue) override;

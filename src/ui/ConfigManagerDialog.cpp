@@ -97,11 +97,11 @@ void ConfigManagerDialog::copySelected() {
 
 bool ConfigManagerDialog::copySet(const QString& from, const QString& to) {
     if (from.isEmpty() || to.isEmpty()) return false;
-    if (registry_.holdsOtherSets(from.toStdString())) {
-        dialogs_.messageBox(holdsOtherSetsText(from, "copied"));
-        return false;
-    }
     if (!registry_.copySet(from.toStdString(), to.toStdString())) {
+        if (registry_.holdsOtherSets(from.toStdString())) {
+            dialogs_.messageBox(holdsOtherSetsText(from, "copied"));
+            return false;
+        }
         dialogs_.messageBox("The configuration set '" + from.toStdString() + "' could not be copied to '" +
                             to.toStdString() + "'. Perhaps a set of that name exists already?");
         return false;
